@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The Wine rig: one prefix under build/, a private X server, the source
+# installed where Wine's TWAIN manager finds it.
+#
+#   wine-rig.sh prefix                       create the prefix once (about 20 s)
+#   wine-rig.sh install win32|win64 FILE.ds  install a source as sane.ds
+#   wine-rig.sh run PROGRAM.exe [ARGS...]    run a program in the prefix
+#   wine-rig.sh stop                         stop wineserver and the X server
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+rig=${Z8_RIG_DIR:-$root/build/rig}
+export WINEPREFIX=$rig/prefix
+export WINEDEBUG=${WINEDEBUG:--all}
+# Use our source as a native file and hide Wine's own camera source.
+export WINEDLLOVERRIDES="mscoree,mshtml=;sane.ds=n;gphoto2.ds="
+mkdir -p "$rig"
+
+say() { printf '[wine-rig] %s\n' "$*" >&2; }
+
+locked() {
+  # Concurrent tests share the prefix and the X server: set them up once.
+  exec 9>"$rig/lock"
+  flock 9
+  "$@"
+  flock -u 9
+}
+
+server_running() {
+  # The server's working directory is named after the prefix's device and inode.
+  local want pid
+  want=$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+  for pid in $(pgrep wineserver || true); do
+    case $(readlink "/proc/$pid/cwd" 2>/dev/null) in
+      */"$want") return 0 ;;
+    esac
+  done
+  return 1
+}
+
+start_wineserver() {
+  # Detached from the caller's output: otherwise a stopping server dumps its
+  # objects into it.
+  mkdir -p "$WINEPREFIX"
+  server_running && return
+  wineserver -p 600 </dev/null >/dev/null 2>&1 &
+  for _ in $(seq 100); do
+    server_running && return
+    sleep 0.05
+  done
+}
+
+ensure_prefix() {
+  if [ ! -f "$WINEPREFIX/.z8-ready" ]; then
+    say "creating the prefix $WINEPREFIX"
+    rm -rf "$WINEPREFIX"
+    start_wineserver
+    wineboot -i </dev/null >/dev/null 2>&1
+    touch "$WINEPREFIX/.z8-ready"
+  fi
+}
+
+ensure_display() {
+  if [ -f "$rig/xvfb.display" ] && kill -0 "$(cat "$rig/xvfb.pid" 2>/dev/null)" 2>/dev/null; then
+    return
+  fi
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  echo $! >"$rig/xvfb.pid"
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  echo ":$n" >"$rig/xvfb.display"
+  say "X server on :$n"
+}
+
+setup() {
+  ensure_prefix
+  ensure_display
+  start_wineserver
+}
+
+cmd=${1:-}
+shift || true
+case $cmd in
+  prefix)
+    locked setup
+    ;;
+  install)
+    arch=$1 file=$2
+    locked setup
+    case $arch in
+      win32) dir=$WINEPREFIX/drive_c/windows/twain_32 ;;
+      win64) dir=$WINEPREFIX/drive_c/windows/twain_64 ;;
+      *) say "unknown architecture $arch"; exit 2 ;;
+    esac
+    mkdir -p "$dir"
+    cp "$file" "$dir/sane.ds.tmp" && mv "$dir/sane.ds.tmp" "$dir/sane.ds"
+    ;;
+  run)
+    locked setup
+    DISPLAY=$(cat "$rig/xvfb.display")
+    export DISPLAY
+    start_wineserver
+    # Wine's own background processes (services, the desktop) start with the
+    # first program of a session and inherit its output; start them here on
+    # /dev/null so that a test's output pipe closes when its program ends.
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+    exec wine "$@" </dev/null
+    ;;
+  stop)
+    if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+    if [ -f "$rig/xvfb.pid" ]; then
+      kill "$(cat "$rig/xvfb.pid")" 2>/dev/null || true
+      rm -f "$rig/xvfb.pid" "$rig/xvfb.display"
+    fi
+    ;;
+  *)
+    sed -n '2,9p' "$0" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "twain/twain.h"
+
+namespace z8scan {
+
+// The application side of the source manager: loads twain_32.dll, opens it
+// with a hidden parent window and sends triplets.
+class DsmClient {
+public:
+    DsmClient();
+    ~DsmClient();
+    DsmClient(const DsmClient&) = delete;
+    DsmClient& operator=(const DsmClient&) = delete;
+
+    // False with a message in error() when the manager is missing or refuses.
+    bool Open();
+    void Close();
+
+    TW_UINT16 Call(TW_IDENTITY* dest, TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data);
+    // The manager's condition code (dest null) or a source's.
+    TW_UINT16 ConditionCode(TW_IDENTITY* dest);
+
+    bool ListSources(std::vector<TW_IDENTITY>& sources);
+
+    const std::string& error() const { return error_; }
+
+private:
+    TW_IDENTITY app_{};
+    HMODULE library_ = nullptr;
+    DSMENTRYPROC entry_ = nullptr;
+    HWND window_ = nullptr;
+    bool open_ = false;
+    std::string error_;
+};
+
+// ANSI code page text to UTF-8, for printing.
+std::string AnsiToUtf8(const std::string& text);
+
+}  // namespace z8scan

@@ -1,0 +1,61 @@
+// z8scan: a command-line TWAIN application for driving sources through the manager.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tools/z8scan/command_line.h"
+#include "tools/z8scan/dsm_client.h"
+#include "tools/z8scan/identity_text.h"
+
+namespace {
+
+// Output goes to stdout as raw UTF-8 bytes, whatever the console code page.
+void Print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+int RunList() {
+    z8scan::DsmClient dsm;
+    if (!dsm.Open()) {
+        std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
+        return 1;
+    }
+    std::vector<TW_IDENTITY> sources;
+    const bool ok = dsm.ListSources(sources);
+    for (size_t i = 0; i < sources.size(); ++i) {
+        Print("source " + std::to_string(i + 1) + "\n");
+        Print(z8scan::DescribeIdentity(sources[i], z8scan::AnsiToUtf8));
+    }
+    if (!ok) {
+        std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
+        return 1;
+    }
+    Print(std::to_string(sources.size()) + " source(s)\n");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Plain LF line ends, so that scripts read the output as it is.
+    _setmode(_fileno(stdout), _O_BINARY);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const z8scan::ParseResult parsed = z8scan::ParseCommandLine(args);
+    if (!parsed.ok) {
+        std::fprintf(stderr, "z8scan: %s\n\n%s", parsed.error.c_str(), z8scan::UsageText());
+        return 2;
+    }
+    switch (parsed.options.command) {
+        case z8scan::Command::Help:
+            Print(z8scan::UsageText());
+            return 0;
+        case z8scan::Command::List:
+            return RunList();
+    }
+    return 2;
+}
