@@ -11,7 +11,7 @@ PACKAGES=(
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   wine wine32:i386 wine64 xvfb xauth x11-utils
   googletest libgtest-dev libgmock-dev libjpeg62-turbo-dev clang lld libclang-rt-14-dev
-  libtiff-tools libjpeg-turbo-progs imagemagick dpkg-dev nasm
+  libtiff-tools libjpeg-turbo-progs imagemagick dpkg-dev nasm locales
 )
 
 apt_updated=0
@@ -69,6 +69,14 @@ if [ "${#missing[@]}" -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 else
   say "all packages present"
+fi
+
+# The launcher's tests run Wine under a French locale.
+if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; then
+  say "generating the fr_FR.UTF-8 locale"
+  as_root sed -i 's/^# *\(fr_FR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen || echo 'fr_FR.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen >/dev/null
 fi
 
 "$(dirname "$0")/build-libjpeg.sh"
