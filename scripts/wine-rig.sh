@@ -64,16 +64,21 @@ ensure_display() {
   if [ -f "$rig/xvfb.display" ] && kill -0 "$(cat "$rig/xvfb.pid" 2>/dev/null)" 2>/dev/null; then
     return
   fi
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  # Xvfb picks a free display itself and writes its number, so that several
+  # rigs (work trees, CI) can run side by side.
+  rm -f "$rig/xvfb.num"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$rig/xvfb.num" </dev/null >/dev/null 2>&1 &
   echo $! >"$rig/xvfb.pid"
-  for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
+  local n=""
+  for _ in $(seq 100); do
+    n=$(tr -d '[:space:]' <"$rig/xvfb.num" 2>/dev/null || true)
+    [ -n "$n" ] && break
     sleep 0.1
   done
+  if [ -z "$n" ]; then
+    say "Xvfb did not start"
+    exit 1
+  fi
   echo ":$n" >"$rig/xvfb.display"
   say "X server on :$n"
 }
