@@ -2,28 +2,117 @@
 
 #include <cstring>
 
+#include "datasource/triplet_table.h"
+
 namespace z8 {
 namespace {
 
-TW_UINT16 Refuse(DataSourceState& state, TW_UINT16 code) {
+constexpr char kLumetoProductName[] = "Lumeto Application";
+
+}  // namespace
+
+TW_UINT16 DataSource::Refuse(TW_UINT16 code) {
     state.conditionCode = code;
     return TWRC_FAILURE;
 }
 
-TW_UINT16 HandleIdentity(DataSourceState& state, TW_UINT16 msg, TW_MEMREF data) {
-    if (msg != MSG_GET)
-        return Refuse(state, TWCC_BADPROTOCOL);
-    if (data == nullptr)
-        return Refuse(state, TWCC_BADVALUE);
-    std::memcpy(data, &state.sourceIdentity, sizeof(TW_IDENTITY));
-    return TWRC_SUCCESS;
+TW_UINT16 DataSource::Entry(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg,
+                            TW_MEMREF data) {
+    // While open, only the application that opened the source is served; a
+    // stranger's call changes nothing, not even the condition code.
+    const TW_UINT32 openedBy = state.appIdentity.Id;
+    if (openedBy != 0 && (origin == nullptr || TW_UINT32{origin->Id} != openedBy)) {
+        return TWRC_FAILURE;
+    }
+    if (msg == MSG_PROCESSEVENT)
+        return ProcessEvent(data);
+    if (dg != DG_CONTROL && dat != DAT_STATUS)
+        state.conditionCode = TWCC_SUCCESS;
+    if (dg != DG_CONTROL && dg != DG_IMAGE)
+        return Refuse(TWCC_BADPROTOCOL);
+
+    // Steps that come before the state test.
+    if (dg == DG_CONTROL && dat == DAT_IDENTITY && msg == MSG_OPENDS) {
+        state.lumetoCaller =
+            origin != nullptr &&
+            std::strncmp(origin->ProductName, kLumetoProductName, sizeof origin->ProductName) == 0;
+    }
+    if (dg == DG_CONTROL && dat == DAT_USERINTERFACE && msg == MSG_DISABLEDS) {
+        ui_.DrainDialogMessages();
+    }
+
+    switch (CheckTriplet(dg, dat, msg, state.sourceState)) {
+        case TripletCheck::BadProtocol:
+            return Refuse(TWCC_BADPROTOCOL);
+        case TripletCheck::SeqError:
+            return Refuse(TWCC_SEQERROR);
+        case TripletCheck::Accepted:
+            break;
+    }
+    return Dispatch(origin, dg, dat, msg, data);
 }
 
-TW_UINT16 HandleStatus(DataSourceState& state, TW_UINT16 msg, TW_MEMREF data) {
-    if (msg != MSG_GET)
-        return Refuse(state, TWCC_BADPROTOCOL);
+TW_UINT16 DataSource::Dispatch(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 dat,
+                               TW_UINT16 msg, TW_MEMREF data) {
+    if (dg == DG_CONTROL) {
+        switch (dat) {
+            case DAT_IDENTITY:
+                return Identity(origin, msg, data);
+            case DAT_STATUS:
+                return Status(data);
+            case DAT_USERINTERFACE:
+                return msg == MSG_ENABLEDS ? EnableSource(data) : DisableSource(data);
+            case DAT_CUSTOMDSDATA:
+                return TWRC_SUCCESS;
+            default:
+                break;
+        }
+    } else if (dat == DAT_GRAYRESPONSE || dat == DAT_RGBRESPONSE) {
+        return TWRC_SUCCESS;
+    }
+    // Served in a later stage of the source (capabilities, transfers).
+    return Refuse(TWCC_BADPROTOCOL);
+}
+
+TW_UINT16 DataSource::ProcessEvent(TW_MEMREF data) {
+    auto* event = static_cast<TW_EVENT*>(data);
+    if (event == nullptr || event->pEvent == nullptr)
+        return Refuse(TWCC_BADVALUE);
+    if (!ui_.ProcessEvent(event->pEvent))
+        return TWRC_NOTDSEVENT;
+    event->TWMessage = MSG_NULL;
+    return TWRC_DSEVENT;
+}
+
+TW_UINT16 DataSource::Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMREF data) {
+    switch (msg) {
+        case MSG_GET:
+            if (data == nullptr)
+                return Refuse(TWCC_BADVALUE);
+            std::memcpy(data, &state.sourceIdentity, sizeof(TW_IDENTITY));
+            return TWRC_SUCCESS;
+        case MSG_OPENDS:
+            if (state.instanceRefused || state.appIdentity.Id != 0) {
+                return Refuse(TWCC_MAXCONNECTIONS);
+            }
+            if (origin == nullptr || data == nullptr)
+                return Refuse(TWCC_BADVALUE);
+            if (ui_.DocumentSource() == 0)
+                return Refuse(TWCC_CHECKDEVICEONLINE);
+            std::memcpy(&state.appIdentity, origin, sizeof(TW_IDENTITY));
+            std::memcpy(&state.sourceIdentity, data, sizeof(TW_IDENTITY));
+            state.sourceState = 4;
+            return TWRC_SUCCESS;
+        default:  // MSG_CLOSEDS
+            state.sourceState = 3;
+            state.appIdentity.Id = 0;
+            return TWRC_SUCCESS;
+    }
+}
+
+TW_UINT16 DataSource::Status(TW_MEMREF data) {
     if (data == nullptr)
-        return Refuse(state, TWCC_BADVALUE);
+        return Refuse(TWCC_BADVALUE);
     TW_STATUS status{};
     status.ConditionCode = state.conditionCode;
     status.Reserved = 0;
@@ -32,18 +121,46 @@ TW_UINT16 HandleStatus(DataSourceState& state, TW_UINT16 msg, TW_MEMREF data) {
     return TWRC_SUCCESS;
 }
 
-}  // namespace
+TW_UINT16 DataSource::EnableSource(TW_MEMREF data) {
+    if (data == nullptr)
+        return Refuse(TWCC_BADVALUE);
+    TW_USERINTERFACE request;
+    std::memcpy(&request, data, sizeof request);
+    const bool showUI = request.ShowUI != 0;
+    state.sourceState = 5;
+    ui_.SetShowUI(showUI);
+    ui_.CreateDialogWindow();
+    ui_.StartMessageThread();
+    if (showUI) {
+        ui_.ShowDialog();
+    } else {
+        // Scans at once; a finished scan has notified the manager (state 6)
+        // before this returns.
+        ui_.RunScanCommand();
+    }
+    return TWRC_SUCCESS;
+}
 
-TW_UINT16 HandleTriplet(DataSourceState& state, const TW_IDENTITY* origin, TW_UINT32 dg,
-                        TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
-    (void)origin;
-    if (dg != DG_CONTROL && dat != DAT_STATUS)
-        state.conditionCode = TWCC_SUCCESS;
-    if (dg == DG_CONTROL && dat == DAT_IDENTITY)
-        return HandleIdentity(state, msg, data);
-    if (dg == DG_CONTROL && dat == DAT_STATUS)
-        return HandleStatus(state, msg, data);
-    return Refuse(state, TWCC_BADPROTOCOL);
+TW_UINT16 DataSource::DisableSource(TW_MEMREF data) {
+    if (data == nullptr)
+        return Refuse(TWCC_BADVALUE);
+    TW_USERINTERFACE request;
+    std::memcpy(&request, data, sizeof request);
+    state.sourceState = 4;
+    if (request.ShowUI == 0)
+        ui_.HideDialog();
+    ui_.EndMessageThread();
+    ui_.DestroyDialogWindow();
+    return TWRC_SUCCESS;
+}
+
+void DataSource::NotifyTransferReady() {
+    state.sourceState = 6;
+    manager_.Send(state.sourceIdentity, state.appIdentity, MSG_XFERREADY);
+}
+
+void DataSource::NotifyCloseRequest() {
+    manager_.Send(state.sourceIdentity, state.appIdentity, MSG_CLOSEDSREQ);
 }
 
 }  // namespace z8

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datasource/source_ui.h"
 #include "twain/twain.h"
 
 namespace z8 {
@@ -7,13 +8,42 @@ namespace z8 {
 // Process-wide TWAIN state of the loaded source.
 struct DataSourceState {
     TW_IDENTITY sourceIdentity{};
-    TW_IDENTITY appIdentity{};
+    TW_IDENTITY appIdentity{};  // Id 0: not open
+    int sourceState = 3;
     TW_UINT16 conditionCode = TWCC_SUCCESS;
+    bool instanceRefused = false;
+    bool lumetoCaller = false;
 };
 
-// Serves one triplet; the body of DS_Entry once the platform layer has decoded
-// the call. Never throws.
-TW_UINT16 HandleTriplet(DataSourceState& state, const TW_IDENTITY* origin, TW_UINT32 dg,
-                        TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data);
+// The body of DS_Entry once the platform layer has decoded the call: the
+// origin check, event routing, the condition-code rule, the state table and
+// the identity, status and user-interface triplets. Never throws.
+class DataSource {
+public:
+    DataSource(SourceUi& ui, ManagerLink& manager) : ui_(ui), manager_(manager) {}
+
+    TW_UINT16 Entry(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg,
+                    TW_MEMREF data);
+
+    // The final scan has ended: state 6 and MSG_XFERREADY to the manager.
+    void NotifyTransferReady();
+    // The user cancelled the dialog: MSG_CLOSEDSREQ, the state is unchanged.
+    void NotifyCloseRequest();
+
+    DataSourceState state;
+
+private:
+    TW_UINT16 Refuse(TW_UINT16 code);
+    TW_UINT16 ProcessEvent(TW_MEMREF data);
+    TW_UINT16 Dispatch(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg,
+                       TW_MEMREF data);
+    TW_UINT16 Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMREF data);
+    TW_UINT16 Status(TW_MEMREF data);
+    TW_UINT16 EnableSource(TW_MEMREF data);
+    TW_UINT16 DisableSource(TW_MEMREF data);
+
+    SourceUi& ui_;
+    ManagerLink& manager_;
+};
 
 }  // namespace z8

@@ -1,37 +1,111 @@
-// The exported entry of the data source and the library's attach/detach.
+// The library's start-up and shut-down, and the exported entry.
 #include <windows.h>
 
+#include <memory>
+
 #include "datasource/data_source.h"
+#include "datasource/manager_link_win32.h"
 #include "datasource/source_identity.h"
+#include "datasource/source_ui_win32.h"
 #include "platform/win32/string_table_win32.h"
+#include "ui/framework/module_state.h"
+#include "ui/scanner_dialog.h"
 
 namespace {
 
-z8::DataSourceState g_state;
-z8::Win32StringTable g_strings(nullptr);
+// The application object of the library: what lives from load to unload.
+class CDataSourceApp {
+public:
+    bool InitInstance(HINSTANCE instance);
+    void ExitInstance();
+    z8::DataSource* Source() { return source_.get(); }
+
+private:
+    HINSTANCE resourceLibrary_ = nullptr;
+    HINSTANCE previousResources_ = nullptr;
+    HANDLE instanceMutex_ = nullptr;
+    z8::Win32ManagerLink manager_;
+    std::unique_ptr<z8::ui::CScannerDialog> dialog_;
+    std::unique_ptr<z8::Win32SourceUi> ui_;
+    std::unique_ptr<z8::DataSource> source_;
+};
+
+CDataSourceApp g_app;
+
+bool CDataSourceApp::InitInstance(HINSTANCE instance) {
+    z8::ui::SetInstanceModule(instance);
+    // Only resources are taken from the library, so it is mapped as data: no
+    // code of it runs under the loader lock.
+    resourceLibrary_ = LoadLibraryExA("twainZ8.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (resourceLibrary_ != nullptr) {
+        previousResources_ = z8::ui::ResourceModule();
+        z8::ui::SetResourceModule(resourceLibrary_);
+    } else {
+        OutputDebugStringA("resources library not found or french OS\n");
+    }
+
+    z8::Win32StringTable strings(z8::ui::ResourceModule());
+    const TW_IDENTITY identity = z8::MakeSourceIdentity(strings);
+
+    instanceMutex_ = CreateMutexA(nullptr, FALSE, identity.ProductName);
+    if (instanceMutex_ == nullptr)
+        return false;
+    // Another process has the source loaded: this one does not load it.
+    if (GetLastError() == ERROR_ALREADY_EXISTS)
+        return false;
+
+    dialog_ = std::make_unique<z8::ui::CScannerDialog>([this] { source_->NotifyCloseRequest(); });
+    ui_ = std::make_unique<z8::Win32SourceUi>(*dialog_);
+    source_ = std::make_unique<z8::DataSource>(*ui_, manager_);
+    source_->state.sourceIdentity = identity;
+    return true;
+}
+
+void CDataSourceApp::ExitInstance() {
+    source_.reset();
+    ui_.reset();
+    dialog_.reset();
+    if (resourceLibrary_ != nullptr) {
+        if (previousResources_ != nullptr)
+            z8::ui::SetResourceModule(previousResources_);
+        FreeLibrary(resourceLibrary_);
+        resourceLibrary_ = nullptr;
+    }
+    if (instanceMutex_ != nullptr) {
+        CloseHandle(instanceMutex_);
+        instanceMutex_ = nullptr;
+    }
+}
 
 }  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        DisableThreadLibraryCalls(instance);
-        g_strings.SetModule(instance);
-        try {
-            g_state.sourceIdentity = z8::MakeSourceIdentity(g_strings);
-        } catch (...) {
-            return FALSE;
+    try {
+        if (reason == DLL_PROCESS_ATTACH) {
+            DisableThreadLibraryCalls(instance);
+            if (!g_app.InitInstance(instance)) {
+                g_app.ExitInstance();
+                return FALSE;
+            }
+        } else if (reason == DLL_PROCESS_DETACH) {
+            g_app.ExitInstance();
         }
+        return TRUE;
+    } catch (...) {
+        return FALSE;
     }
-    return TRUE;
 }
 
 extern "C" TW_UINT16 TW_CALLINGSTYLE DS_Entry(pTW_IDENTITY pOrigin, TW_UINT32 DG, TW_UINT16 DAT,
                                               TW_UINT16 MSG, TW_MEMREF pData) {
+    z8::DataSource* source = g_app.Source();
+    if (source == nullptr)
+        return TWRC_FAILURE;
     try {
-        return z8::HandleTriplet(g_state, pOrigin, DG, DAT, MSG, pData);
+        return source->Entry(pOrigin, DG, DAT, MSG, pData);
     } catch (...) {
         // Nothing may escape into the application.
-        g_state.conditionCode = TWCC_BUMMER;
+        source->state.conditionCode = TWCC_BUMMER;
         return TWRC_FAILURE;
     }
 }

@@ -5,10 +5,15 @@
 
 namespace z8scan {
 
-enum class Command { Help, List };
+enum class Command { Help, List, Session };
 
 struct Options {
     Command command = Command::Help;
+    std::string source;    // product name; empty: the manager's default source
+    bool showUI = true;    // --ui / --no-ui
+    bool verbose = false;  // print every triplet's return and condition codes
+    int holdSeconds = 0;   // end the session after this long without a transfer (0: wait)
+    int cycles = 1;        // open/enable/disable/close cycles in one process
 };
 
 struct ParseResult {

@@ -29,6 +29,7 @@ public:
     bool ListSources(std::vector<TW_IDENTITY>& sources);
 
     const std::string& error() const { return error_; }
+    HWND window() const { return window_; }
 
 private:
     TW_IDENTITY app_{};

@@ -11,6 +11,7 @@
 #include "tools/z8scan/command_line.h"
 #include "tools/z8scan/dsm_client.h"
 #include "tools/z8scan/identity_text.h"
+#include "tools/z8scan/session.h"
 
 namespace {
 
@@ -39,6 +40,15 @@ int RunList() {
     return 0;
 }
 
+int RunSessionCommand(const z8scan::Options& options) {
+    z8scan::DsmClient dsm;
+    if (!dsm.Open()) {
+        std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
+        return 1;
+    }
+    return z8scan::RunSession(dsm, options);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,6 +66,8 @@ int main(int argc, char** argv) {
             return 0;
         case z8scan::Command::List:
             return RunList();
+        case z8scan::Command::Session:
+            return RunSessionCommand(parsed.options);
     }
     return 2;
 }

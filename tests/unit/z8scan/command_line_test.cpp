@@ -14,12 +14,36 @@ TEST(CommandLine, KnownCommands) {
     }
 }
 
+TEST(CommandLine, SessionOptions) {
+    const ParseResult r = ParseCommandLine({"session", "--source", "VARUR UZ Edazi 1.0", "--no-ui",
+                                            "--hold", "3", "--cycles", "2", "--verbose"});
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.command, Command::Session);
+    EXPECT_EQ(r.options.source, "VARUR UZ Edazi 1.0");
+    EXPECT_FALSE(r.options.showUI);
+    EXPECT_EQ(r.options.holdSeconds, 3);
+    EXPECT_EQ(r.options.cycles, 2);
+    EXPECT_TRUE(r.options.verbose);
+
+    const ParseResult defaults = ParseCommandLine({"session"});
+    EXPECT_TRUE(defaults.options.showUI);
+    EXPECT_EQ(defaults.options.holdSeconds, 0);
+    EXPECT_EQ(defaults.options.cycles, 1);
+}
+
 TEST(CommandLine, MistakesAreNamed) {
     EXPECT_EQ(ParseCommandLine({}).error, "no command given");
     EXPECT_EQ(ParseCommandLine({"scan"}).error, "unknown command 'scan'");
-    const ParseResult extra = ParseCommandLine({"list", "x"});
-    EXPECT_FALSE(extra.ok);
-    EXPECT_EQ(extra.error, "unexpected argument 'x'");
+    EXPECT_EQ(ParseCommandLine({"list", "x"}).error, "unexpected argument 'x'");
+    // Session options belong to the session.
+    EXPECT_EQ(ParseCommandLine({"list", "--ui"}).error, "unexpected argument '--ui'");
+    EXPECT_EQ(ParseCommandLine({"session", "--source"}).error, "--source needs a value");
+    EXPECT_EQ(ParseCommandLine({"session", "--hold", "0"}).error,
+              "--hold takes a number of seconds from 1 to 3600");
+    EXPECT_EQ(ParseCommandLine({"session", "--hold", "2s"}).error,
+              "--hold takes a number of seconds from 1 to 3600");
+    EXPECT_EQ(ParseCommandLine({"session", "--cycles", "101"}).error,
+              "--cycles takes a number from 1 to 100");
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "datasource/source_ui.h"
+
+namespace z8::test {
+
+// Records every operation the core asks of the dialog side, in order.
+class FakeSourceUi final : public SourceUi {
+public:
+    int DocumentSource() const override { return documentSource; }
+    void SetShowUI(bool show) override { Record(show ? "SetShowUI(1)" : "SetShowUI(0)"); }
+    bool ProcessEvent(TW_MEMREF message) override {
+        Record("ProcessEvent");
+        return message == dialogMessage;
+    }
+    void DrainDialogMessages() override { Record("Drain"); }
+    void CreateDialogWindow() override { Record("CreateDialogWindow"); }
+    void StartMessageThread() override { Record("StartMessageThread"); }
+    void RunScanCommand() override {
+        Record("RunScanCommand");
+        if (onScan)
+            onScan();
+    }
+    void ShowDialog() override { Record("ShowDialog"); }
+    void HideDialog() override { Record("HideDialog"); }
+    void EndMessageThread() override { Record("EndMessageThread"); }
+    void DestroyDialogWindow() override { Record("DestroyDialogWindow"); }
+
+    int documentSource = 2;
+    TW_MEMREF dialogMessage = nullptr;
+    std::function<void()> onScan;
+    std::vector<std::string> calls;
+
+private:
+    void Record(const std::string& call) { calls.push_back(call); }
+};
+
+class FakeManager final : public ManagerLink {
+public:
+    void Send(TW_IDENTITY& source, TW_IDENTITY& application, TW_UINT16 msg) override {
+        sent.push_back({TW_UINT32{source.Id}, TW_UINT32{application.Id}, msg});
+    }
+    struct Message {
+        TW_UINT32 sourceId, appId;
+        TW_UINT16 msg;
+    };
+    std::vector<Message> sent;
+};
+
+}  // namespace z8::test

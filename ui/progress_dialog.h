@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+#include "ui/framework/dialog.h"
+
+namespace z8::ui {
+
+// Posted to the progress dialog by CMessageThread; all answer 1.
+inline constexpr UINT kMsgSetPosition = WM_USER + 1;
+inline constexpr UINT kMsgSetText = WM_USER + 2;  // wParam: std::string*, owned by the handler
+inline constexpr UINT kMsgStartAnimation = WM_USER + 3;
+inline constexpr UINT kMsgStopAnimation = WM_USER + 4;
+inline constexpr UINT kMsgQuit = WM_USER + 5;
+
+inline constexpr int kProgressDialogTemplate = 213;
+inline constexpr int kProgressText = 1084;
+inline constexpr int kProgressBar = 1085;
+inline constexpr int kProgressStop = 1086;
+
+// The progress window of the message thread: a text line, a bar and a stop
+// button that sets cancelRequested.
+class CProgressDialog final : public Dialog {
+public:
+    CProgressDialog();
+    ~CProgressDialog() override;
+
+    bool cancelRequested() const { return cancelRequested_.load(std::memory_order_relaxed) != 0; }
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    HBRUSH OnControlColour(HDC dc, HWND control, UINT type) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void RefreshText();
+
+    std::string messageText_;
+    HBRUSH hollowBrush_;
+    // Written by the progress thread, read by the scanning thread.
+    std::atomic<unsigned char> cancelRequested_{0};
+};
+
+}  // namespace z8::ui
