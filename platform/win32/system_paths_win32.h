@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/system_paths.h"
+
+namespace z8 {
+
+class Win32SystemPaths final : public SystemPaths {
+public:
+    std::string WindowsDirectory() const override;
+};
+
+}  // namespace z8
