@@ -97,8 +97,9 @@ TW_UINT16 DataSource::Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMR
             }
             if (origin == nullptr || data == nullptr)
                 return Refuse(TWCC_BADVALUE);
-            if (ui_.DocumentSource() == 0)
+            if (ui_.Settings().DocumentSource() == kSourceNone) {
                 return Refuse(TWCC_CHECKDEVICEONLINE);
+            }
             std::memcpy(&state.appIdentity, origin, sizeof(TW_IDENTITY));
             std::memcpy(&state.sourceIdentity, data, sizeof(TW_IDENTITY));
             state.sourceState = 4;
@@ -128,7 +129,7 @@ TW_UINT16 DataSource::EnableSource(TW_MEMREF data) {
     std::memcpy(&request, data, sizeof request);
     const bool showUI = request.ShowUI != 0;
     state.sourceState = 5;
-    ui_.SetShowUI(showUI);
+    ui_.Settings().SetShowUI(showUI ? 1 : 0);
     ui_.CreateDialogWindow();
     ui_.StartMessageThread();
     if (showUI) {

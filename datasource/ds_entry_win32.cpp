@@ -5,6 +5,7 @@
 
 #include "datasource/data_source.h"
 #include "datasource/manager_link_win32.h"
+#include "datasource/ruler_unit.h"
 #include "datasource/source_identity.h"
 #include "datasource/source_ui_win32.h"
 #include "platform/win32/string_table_win32.h"
@@ -19,6 +20,7 @@ public:
     bool InitInstance(HINSTANCE instance);
     void ExitInstance();
     z8::DataSource* Source() { return source_.get(); }
+    z8::ui::CScannerDialog* Dialog() { return dialog_.get(); }
 
 private:
     HINSTANCE resourceLibrary_ = nullptr;
@@ -58,6 +60,7 @@ bool CDataSourceApp::InitInstance(HINSTANCE instance) {
     ui_ = std::make_unique<z8::Win32SourceUi>(*dialog_);
     source_ = std::make_unique<z8::DataSource>(*ui_, manager_);
     source_->state.sourceIdentity = identity;
+    dialog_->Settings().SetRulerUnit(z8::RulerUnitForLanguage(GetUserDefaultLangID()));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/scan_settings.h"
 #include "twain/twain.h"
 
 namespace z8 {
@@ -11,9 +12,8 @@ class SourceUi {
 public:
     virtual ~SourceUi() = default;
 
-    // The scan settings' document source (0: no scanner found).
-    virtual int DocumentSource() const = 0;
-    virtual void SetShowUI(bool show) = 0;
+    // The dialog's scan settings: the one CScanSettings of the source.
+    virtual CScanSettings& Settings() = 0;
 
     // Offers an application window message to the dialog; true when the dialog
     // took it (the tool tips have then seen it too).

@@ -12,11 +12,6 @@ Win32SourceUi::~Win32SourceUi() {
         EndMessageThread();
 }
 
-int Win32SourceUi::DocumentSource() const {
-    // No scanner link yet: the source reports that no scanner was found.
-    return 0;
-}
-
 bool Win32SourceUi::ProcessEvent(TW_MEMREF message) {
     auto* msg = static_cast<MSG*>(message);
     if (!IsDialogMessageA(dialog_.hwnd(), msg))

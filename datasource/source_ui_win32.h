@@ -15,8 +15,7 @@ public:
     explicit Win32SourceUi(ui::CScannerDialog& dialog) : dialog_(dialog) {}
     ~Win32SourceUi() override;
 
-    int DocumentSource() const override;
-    void SetShowUI(bool show) override { showUI_ = show; }
+    CScanSettings& Settings() override { return dialog_.Settings(); }
     bool ProcessEvent(TW_MEMREF message) override;
     void DrainDialogMessages() override;
     void CreateDialogWindow() override;
@@ -32,7 +31,6 @@ public:
 private:
     ui::CScannerDialog& dialog_;
     std::unique_ptr<ui::CMessageThread> thread_;
-    bool showUI_ = false;
 };
 
 }  // namespace z8

@@ -42,6 +42,19 @@ constexpr Tip kTips[] = {
 
 }  // namespace
 
+CScannerDialog::CScannerDialog(std::function<void()> closeRequest)
+    : closeRequest_(std::move(closeRequest)),
+      settings_(paths_),
+      profiles_(store_, LoadText(res::kStrProfileDefault)) {}
+
+void CScannerDialog::StartUp() {
+    if (started_)
+        return;
+    started_ = true;
+    profileIndex = kDefaultProfileIndex;
+    profiles_.ApplyProfile(profileIndex, settings_);
+}
+
 BOOL CScannerDialog::OnInitDialog() {
     SetWindowTextA(hwnd(), LoadText(res::kStrDialogTitle).c_str());
 
@@ -85,6 +98,7 @@ void CScannerDialog::CreateToolTips() {
 
 bool CScannerDialog::OnCommand(int id, int code, HWND control) {
     if (id == IDCANCEL) {
+        profiles_.StoreProfile(profiles_.DefaultName(), settings_);
         closeRequest_();
         return true;
     }

@@ -14,6 +14,7 @@ using Calls = std::vector<std::string>;
 class DataSourceTest : public ::testing::Test {
 protected:
     DataSourceTest() : source(ui, manager) {
+        ui.settings.SetDocumentSource(kSourceFlatbed);
         std::strcpy(source.state.sourceIdentity.ProductName, "VARUR UZ Edazi 1.0");
         app.Id = 41;
         std::strcpy(app.ProductName, "Some Application");
@@ -95,11 +96,12 @@ TEST_F(DataSourceTest, OpenRecordsBothIdentitiesAndCloseKeepsTheRecord) {
 }
 
 TEST_F(DataSourceTest, OpenRefusals) {
-    ui.documentSource = 0;
+    ui.settings.SetDocumentSource(kSourceNone);
     EXPECT_EQ(Open(), TWRC_FAILURE);
     EXPECT_EQ(Status(), TWCC_CHECKDEVICEONLINE);
     EXPECT_EQ(source.state.sourceState, 3);
-    ui.documentSource = 1;  // the scanner answers now: a later open is tried again
+    ui.settings.SetDocumentSource(
+        kSourceFeeder);  // the scanner answers now: a later open is tried again
     EXPECT_EQ(Open(), TWRC_SUCCESS);
     Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr);
 
@@ -187,8 +189,8 @@ TEST_F(DataSourceTest, EnableWithInterfaceShowsTheDialog) {
     Reach(4);
     EXPECT_EQ(Enable(1), TWRC_SUCCESS);
     EXPECT_EQ(source.state.sourceState, 5);
-    EXPECT_EQ(ui.calls,
-              (Calls{"SetShowUI(1)", "CreateDialogWindow", "StartMessageThread", "ShowDialog"}));
+    EXPECT_EQ(ui.settings.ShowUI(), 1);
+    EXPECT_EQ(ui.calls, (Calls{"CreateDialogWindow", "StartMessageThread", "ShowDialog"}));
     EXPECT_TRUE(manager.sent.empty());
 }
 
@@ -197,8 +199,8 @@ TEST_F(DataSourceTest, EnableWithoutInterfaceScansBeforeReturning) {
     ui.onScan = [&] { source.NotifyTransferReady(); };
     EXPECT_EQ(Enable(0), TWRC_SUCCESS);
     EXPECT_EQ(source.state.sourceState, 6);
-    EXPECT_EQ(ui.calls, (Calls{"SetShowUI(0)", "CreateDialogWindow", "StartMessageThread",
-                               "RunScanCommand"}));
+    EXPECT_EQ(ui.settings.ShowUI(), 0);
+    EXPECT_EQ(ui.calls, (Calls{"CreateDialogWindow", "StartMessageThread", "RunScanCommand"}));
     ASSERT_EQ(manager.sent.size(), 1u);
     EXPECT_EQ(manager.sent[0].msg, MSG_XFERREADY);
     EXPECT_EQ(manager.sent[0].sourceId, 7u);

@@ -8,11 +8,15 @@
 
 namespace z8::test {
 
+class FakePaths final : public SystemPaths {
+public:
+    std::string WindowsDirectory() const override { return "C:\\WINDOWS"; }
+};
+
 // Records every operation the core asks of the dialog side, in order.
 class FakeSourceUi final : public SourceUi {
 public:
-    int DocumentSource() const override { return documentSource; }
-    void SetShowUI(bool show) override { Record(show ? "SetShowUI(1)" : "SetShowUI(0)"); }
+    CScanSettings& Settings() override { return settings; }
     bool ProcessEvent(TW_MEMREF message) override {
         Record("ProcessEvent");
         return message == dialogMessage;
@@ -30,7 +34,8 @@ public:
     void EndMessageThread() override { Record("EndMessageThread"); }
     void DestroyDialogWindow() override { Record("DestroyDialogWindow"); }
 
-    int documentSource = 2;
+    FakePaths paths;
+    CScanSettings settings{paths};
     TW_MEMREF dialogMessage = nullptr;
     std::function<void()> onScan;
     std::vector<std::string> calls;
