@@ -1,0 +1,25 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/module_path.h"
+
+namespace z8 {
+
+std::string ModuleFilePath() {
+    // A filled buffer may have cut the path: grow it and ask again.
+    std::vector<char> buffer(255);
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        if (length == 0) {
+            return std::string();
+        }
+        if (length < size) {
+            return std::string(buffer.data(), length);
+        }
+        buffer.resize(buffer.size() + 255);
+    }
+}
+
+}  // namespace z8
