@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "platform/win32/module_path_win32.h"
 
 #include <vector>
 
@@ -6,12 +6,12 @@
 
 namespace z8 {
 
-std::string ModuleFilePath() {
+std::string ModuleFilePathOf(HMODULE module) {
     // A filled buffer may have cut the path: grow it and ask again.
     std::vector<char> buffer(255);
     for (;;) {
         const DWORD size = static_cast<DWORD>(buffer.size());
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        const DWORD length = GetModuleFileNameA(module, buffer.data(), size);
         if (length == 0) {
             return std::string();
         }
@@ -20,6 +20,10 @@ std::string ModuleFilePath() {
         }
         buffer.resize(buffer.size() + 255);
     }
+}
+
+std::string ModuleFilePath() {
+    return ModuleFilePathOf(nullptr);
 }
 
 }  // namespace z8
