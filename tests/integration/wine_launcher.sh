@@ -14,7 +14,9 @@ drive_c=${Z8_RIG_DIR:-$root/build/rig}/prefix/drive_c
 "$rig" prefix
 folder=$drive_c/z8launch
 log=$drive_c/windows/Launcher.htm
-rm -rf "$folder" "$log"
+rm -rf "$folder"
+# A log that another program left: the first run empties it and starts afresh.
+printf 'not a log of ours, and longer than the closing lines\r\n</body>\r\n' >"$log"
 mkdir -p "$folder/child"
 cp "$launcher" "$folder/QXLauncher.exe"
 cp "$child" "$folder/child/launcher_child.exe"
