@@ -31,7 +31,6 @@ public:
     int GetSize() const { return static_cast<int>(elements_.size()); }
     CElement* GetAt(int index) const { return elements_[static_cast<size_t>(index)]; }
 
-    bool KeepsOnLoad() const { return keepOnLoad_; }
     void SetKeepOnLoad(bool keep) { keepOnLoad_ = keep; }
     bool OwnsElements() const { return ownsElements_; }
     void SetOwnsElements(bool owns) { ownsElements_ = owns; }

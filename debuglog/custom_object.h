@@ -30,7 +30,6 @@ public:
     void SetInstanceName(const std::string& name) { instanceName_ = name; }
     bool IsNamed() const { return named_; }
     void SetNamed(bool named) { named_ = named; }
-    bool StoresClassName() const { return storeClassName_; }
     void SetStoresClassName(bool store) { storeClassName_ = store; }
 
 protected:

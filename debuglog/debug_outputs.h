@@ -13,7 +13,6 @@ public:
     void Add(CDebug* output) { outputs_.push_back(output); }
     void RemoveAll() { outputs_.clear(); }
     int GetSize() const { return static_cast<int>(outputs_.size()); }
-    CDebug* GetAt(int index) const { return outputs_[static_cast<size_t>(index)]; }
 
     // Every output is tried; true only when every one accepted the line.
     bool Write(int severity, std::string_view text) override;
