@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdlib>
+#include <thread>
 #include <vector>
 
 #include "device/frame.h"
@@ -121,6 +123,19 @@ void PtyEmulator::CloseLine() {
     }
 }
 
+void PtyEmulator::AwaitReader(const std::atomic<bool>& stop) {
+    // A line that drops loses what is still in flight; waiting until the
+    // other side has read everything (the queue stays empty for 30 ms, 2 s
+    // at most) puts the hang-up exactly where the script says.
+    const Clock::time_point end = Clock::now() + std::chrono::seconds(2);
+    int quiet = 0;
+    while (!stop.load() && Clock::now() < end && quiet < 3) {
+        int queued = 0;
+        quiet = ioctl(slave_, FIONREAD, &queued) == 0 && queued == 0 ? quiet + 1 : 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 RunEnd PtyEmulator::Run(const std::atomic<bool>& stop) {
     ScannerModel model(script_);
     std::vector<uint8_t> input;
@@ -137,6 +152,7 @@ RunEnd PtyEmulator::Run(const std::atomic<bool>& stop) {
         if (!stalled && sent == output.size()) {
             if (auto action = model.Next()) {
                 if (action->kind == Action::Kind::HangUp) {
+                    AwaitReader(stop);
                     Log("-- hang-up");
                     CloseLine();
                     return RunEnd::HungUp;

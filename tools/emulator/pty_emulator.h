@@ -40,6 +40,7 @@ public:
 
 private:
     void Log(const std::string& line);
+    void AwaitReader(const std::atomic<bool>& stop);
     void CloseLine();
 
     Script script_;
