@@ -69,13 +69,16 @@ TEST(ReduceToBlackAndWhite, ABilevelImageWithSwappedColoursComesOutInBlackThenWh
 TEST(Filters, FlatAreasStayAsTheyAre) {
     GlobalMemoryTable memory;
     for (auto filter : {ImageFilter::Sharpen, ImageFilter::Descreen}) {
-        auto image = MakeImage(memory, 5, 4, 24, [](int, int) { return 0x336699u; });
-        image->Row(2)[15] = 0xAB;  // padding
-        ApplyFilter(*image, filter);
-        for (int y = 0; y < 4; ++y)
-            for (int x = 0; x < 5; ++x)
-                EXPECT_EQ(PixelAt(*image, x, y), 0x336699u);
-        EXPECT_EQ(image->Row(2)[15], 0xAB);
+        for (int width : {1, 2, 5}) {
+            auto image = MakeImage(memory, width, 4, 24, [](int, int) { return 0x336699u; });
+            const std::size_t padding = image->BytesPerLine() - 1;
+            image->Row(2)[padding] = 0xAB;
+            ApplyFilter(*image, filter);
+            for (int y = 0; y < 4; ++y)
+                for (int x = 0; x < width; ++x)
+                    EXPECT_EQ(PixelAt(*image, x, y), 0x336699u);
+            EXPECT_EQ(image->Row(2)[padding], 0xAB);
+        }
     }
 }
 
