@@ -64,8 +64,8 @@ struct DibLayout {
 // available from there. pixelOffset is where a BMP file's header puts the
 // pixels; without it they follow the colour table (a packed DIB). Accepts
 // uncompressed 1-, 8- and 24-bit images with any of the Windows info header
-// versions (40 bytes and up); anything else, or any part lying beyond size,
-// gives nothing.
+// versions (40 bytes up to 4 KiB); anything else, or any part lying beyond
+// size, gives nothing.
 std::optional<DibLayout> ParseDib(const std::uint8_t* data, std::size_t size,
                                   std::optional<std::size_t> pixelOffset = std::nullopt);
 

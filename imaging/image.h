@@ -28,7 +28,8 @@ struct ImageHeader {
 // moveable global block that it keeps locked for its whole life, so a DIB
 // built by the scanner becomes an image without a copy and leaves as one with
 // a single copy. 8-bit pixels are grey levels to every operation; the colour
-// table travels with them.
+// table travels with them. The global memory an image comes from must
+// outlive it.
 class Image {
 public:
     // An image of the given size with every pixel byte 0, a black-then-white
