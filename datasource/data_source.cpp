@@ -24,12 +24,9 @@ TW_UINT16 DataSource::Entry(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 d
     if (openedBy != 0 && (origin == nullptr || TW_UINT32{origin->Id} != openedBy)) {
         return TWRC_FAILURE;
     }
-    if (msg == MSG_PROCESSEVENT)
-        return ProcessEvent(data);
-    if (dg != DG_CONTROL && dat != DAT_STATUS)
-        state.conditionCode = TWCC_SUCCESS;
-    if (dg != DG_CONTROL && dg != DG_IMAGE)
-        return Refuse(TWCC_BADPROTOCOL);
+    if (msg == MSG_PROCESSEVENT) return ProcessEvent(data);
+    if (dg != DG_CONTROL && dat != DAT_STATUS) state.conditionCode = TWCC_SUCCESS;
+    if (dg != DG_CONTROL && dg != DG_IMAGE) return Refuse(TWCC_BADPROTOCOL);
 
     // Steps that come before the state test.
     if (dg == DG_CONTROL && dat == DAT_IDENTITY && msg == MSG_OPENDS) {
@@ -76,10 +73,8 @@ TW_UINT16 DataSource::Dispatch(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT1
 
 TW_UINT16 DataSource::ProcessEvent(TW_MEMREF data) {
     auto* event = static_cast<TW_EVENT*>(data);
-    if (event == nullptr || event->pEvent == nullptr)
-        return Refuse(TWCC_BADVALUE);
-    if (!ui_.ProcessEvent(event->pEvent))
-        return TWRC_NOTDSEVENT;
+    if (event == nullptr || event->pEvent == nullptr) return Refuse(TWCC_BADVALUE);
+    if (!ui_.ProcessEvent(event->pEvent)) return TWRC_NOTDSEVENT;
     event->TWMessage = MSG_NULL;
     return TWRC_DSEVENT;
 }
@@ -87,16 +82,14 @@ TW_UINT16 DataSource::ProcessEvent(TW_MEMREF data) {
 TW_UINT16 DataSource::Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMREF data) {
     switch (msg) {
         case MSG_GET:
-            if (data == nullptr)
-                return Refuse(TWCC_BADVALUE);
+            if (data == nullptr) return Refuse(TWCC_BADVALUE);
             std::memcpy(data, &state.sourceIdentity, sizeof(TW_IDENTITY));
             return TWRC_SUCCESS;
         case MSG_OPENDS:
             if (state.instanceRefused || state.appIdentity.Id != 0) {
                 return Refuse(TWCC_MAXCONNECTIONS);
             }
-            if (origin == nullptr || data == nullptr)
-                return Refuse(TWCC_BADVALUE);
+            if (origin == nullptr || data == nullptr) return Refuse(TWCC_BADVALUE);
             if (ui_.Settings().DocumentSource() == kSourceNone) {
                 return Refuse(TWCC_CHECKDEVICEONLINE);
             }
@@ -112,8 +105,7 @@ TW_UINT16 DataSource::Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMR
 }
 
 TW_UINT16 DataSource::Status(TW_MEMREF data) {
-    if (data == nullptr)
-        return Refuse(TWCC_BADVALUE);
+    if (data == nullptr) return Refuse(TWCC_BADVALUE);
     TW_STATUS status{};
     status.ConditionCode = state.conditionCode;
     status.Reserved = 0;
@@ -123,8 +115,7 @@ TW_UINT16 DataSource::Status(TW_MEMREF data) {
 }
 
 TW_UINT16 DataSource::EnableSource(TW_MEMREF data) {
-    if (data == nullptr)
-        return Refuse(TWCC_BADVALUE);
+    if (data == nullptr) return Refuse(TWCC_BADVALUE);
     TW_USERINTERFACE request;
     std::memcpy(&request, data, sizeof request);
     const bool showUI = request.ShowUI != 0;
@@ -143,13 +134,11 @@ TW_UINT16 DataSource::EnableSource(TW_MEMREF data) {
 }
 
 TW_UINT16 DataSource::DisableSource(TW_MEMREF data) {
-    if (data == nullptr)
-        return Refuse(TWCC_BADVALUE);
+    if (data == nullptr) return Refuse(TWCC_BADVALUE);
     TW_USERINTERFACE request;
     std::memcpy(&request, data, sizeof request);
     state.sourceState = 4;
-    if (request.ShowUI == 0)
-        ui_.HideDialog();
+    if (request.ShowUI == 0) ui_.HideDialog();
     ui_.EndMessageThread();
     ui_.DestroyDialogWindow();
     return TWRC_SUCCESS;

@@ -50,11 +50,9 @@ bool CDataSourceApp::InitInstance(HINSTANCE instance) {
     const TW_IDENTITY identity = z8::MakeSourceIdentity(strings);
 
     instanceMutex_ = CreateMutexA(nullptr, FALSE, identity.ProductName);
-    if (instanceMutex_ == nullptr)
-        return false;
+    if (instanceMutex_ == nullptr) return false;
     // Another process has the source loaded: this one does not load it.
-    if (GetLastError() == ERROR_ALREADY_EXISTS)
-        return false;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return false;
 
     dialog_ = std::make_unique<z8::ui::CScannerDialog>([this] { source_->NotifyCloseRequest(); });
     ui_ = std::make_unique<z8::Win32SourceUi>(*dialog_);
@@ -69,8 +67,7 @@ void CDataSourceApp::ExitInstance() {
     ui_.reset();
     dialog_.reset();
     if (resourceLibrary_ != nullptr) {
-        if (previousResources_ != nullptr)
-            z8::ui::SetResourceModule(previousResources_);
+        if (previousResources_ != nullptr) z8::ui::SetResourceModule(previousResources_);
         FreeLibrary(resourceLibrary_);
         resourceLibrary_ = nullptr;
     }
@@ -102,9 +99,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 extern "C" TW_UINT16 TW_CALLINGSTYLE DS_Entry(pTW_IDENTITY pOrigin, TW_UINT32 DG, TW_UINT16 DAT,
                                               TW_UINT16 MSG, TW_MEMREF pData) {
     z8::DataSource* source = g_app.Source();
-    if (source == nullptr)
-        return TWRC_FAILURE;
+    if (source == nullptr) return TWRC_FAILURE;
     try {
+        // The manager's discovery only asks for the identity; everything else
+        // needs the dialog object's start-up work, done here rather than under
+        // the loader lock.
+        if (!(DG == DG_CONTROL && DAT == DAT_IDENTITY && MSG == MSG_GET)) g_app.Dialog()->StartUp();
         return source->Entry(pOrigin, DG, DAT, MSG, pData);
     } catch (...) {
         // Nothing may escape into the application.

@@ -8,14 +8,12 @@
 namespace z8 {
 
 Win32SourceUi::~Win32SourceUi() {
-    if (thread_ != nullptr)
-        EndMessageThread();
+    if (thread_ != nullptr) EndMessageThread();
 }
 
 bool Win32SourceUi::ProcessEvent(TW_MEMREF message) {
     auto* msg = static_cast<MSG*>(message);
-    if (!IsDialogMessageA(dialog_.hwnd(), msg))
-        return false;
+    if (!IsDialogMessageA(dialog_.hwnd(), msg)) return false;
     if (dialog_.ToolTip() != nullptr) {
         SendMessageA(dialog_.ToolTip(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
     }
@@ -24,8 +22,7 @@ bool Win32SourceUi::ProcessEvent(TW_MEMREF message) {
 
 void Win32SourceUi::DrainDialogMessages() {
     // Without a window a null filter would take every message of the thread.
-    if (dialog_.hwnd() == nullptr)
-        return;
+    if (dialog_.hwnd() == nullptr) return;
     MSG msg;
     while (PeekMessageA(&msg, dialog_.hwnd(), 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
@@ -39,12 +36,12 @@ void Win32SourceUi::CreateDialogWindow() {
 
 void Win32SourceUi::StartMessageThread() {
     thread_ = std::make_unique<ui::CMessageThread>();
-    if (!thread_->Start())
-        thread_.reset();
+    if (!thread_->Start()) thread_.reset();
+    dialog_.SetMessageThread(thread_.get());
 }
 
 void Win32SourceUi::RunScanCommand() {
-    // Unreachable until a scanner can be found: the source cannot be opened.
+    dialog_.Scan();
 }
 
 void Win32SourceUi::ShowDialog() {
@@ -71,12 +68,12 @@ void Win32SourceUi::HideDialog() {
 }
 
 void Win32SourceUi::EndMessageThread() {
-    if (thread_ == nullptr)
-        return;
+    if (thread_ == nullptr) return;
     thread_->QuitThread();
     // The thread only handles posted messages, so it ends promptly.
     while (thread_->ExitCode() == STILL_ACTIVE)
         Sleep(10);
+    dialog_.SetMessageThread(nullptr);
     thread_.reset();
 }
 

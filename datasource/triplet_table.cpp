@@ -65,8 +65,7 @@ constexpr Row kRows[] = {
 
 TripletCheck CheckTriplet(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, int state) {
     for (const Row& row : kRows) {
-        if (row.dg != dg || row.dat != dat || (row.msg != msg && row.msg != kAnyMessage))
-            continue;
+        if (row.dg != dg || row.dat != dat || (row.msg != msg && row.msg != kAnyMessage)) continue;
         const bool inState = state >= 3 && state <= 7 && (row.states & S(state)) != 0;
         return inState ? TripletCheck::Accepted : TripletCheck::SeqError;
     }

@@ -5,15 +5,6 @@
 
 namespace z8 {
 
-namespace {
-
-constexpr uint16_t kNoFeeder = 3;
-constexpr uint16_t kNoFlatbed = 0;
-constexpr uint16_t kSourceFeeder = 1;
-constexpr uint16_t kSourceFlatbed = 2;
-
-}  // namespace
-
 DeviceSetup ApplyStartupAnswers(const StartupAnswers& answers, DeviceSetup current) {
     if (!answers.abilities) {
         return current;
@@ -24,10 +15,10 @@ DeviceSetup ApplyStartupAnswers(const StartupAnswers& answers, DeviceSetup curre
         current.flatbedSupport = flatbed;
     }
     if (feeder <= 2) {
-        current.feederSupport = static_cast<uint16_t>(kNoFeeder + feeder);
+        current.feederSupport = static_cast<uint16_t>(kFeederAbsent + feeder);
     }
-    const bool hasFeeder = current.feederSupport != kNoFeeder;
-    if (current.flatbedSupport != kNoFlatbed) {
+    const bool hasFeeder = current.feederSupport != kFeederAbsent;
+    if (current.flatbedSupport != kFlatbedAbsent) {
         current.documentSource = kSourceFlatbed;
     } else if (hasFeeder) {
         current.documentSource = kSourceFeeder;
@@ -45,13 +36,25 @@ StartupAnswers QueryScanner(CSerialPort& port, const DeviceSetup& current) {
         return answers;
     }
     answers.abilities = abilities;
-    if (ApplyStartupAnswers(answers, current).feederSupport != kNoFeeder) {
+    if (ApplyStartupAnswers(answers, current).feederSupport != kFeederAbsent) {
         uint8_t status = 0;
         if (ReadStatus(port, status) == 1) {
             answers.status = status;
         }
     }
     return answers;
+}
+
+DeviceSetup CurrentDeviceSetup(const CScanSettings& settings) {
+    return {settings.FlatbedSupport(), settings.FeederSupport(), settings.DocumentSource(),
+            settings.PaperLoaded()};
+}
+
+void StoreDeviceSetup(const DeviceSetup& setup, CScanSettings& settings) {
+    settings.SetFlatbedSupport(setup.flatbedSupport);
+    settings.SetFeederSupport(setup.feederSupport);
+    settings.SetDocumentSource(setup.documentSource);
+    settings.SetPaperLoaded(setup.paperLoaded);
 }
 
 }  // namespace z8

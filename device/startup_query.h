@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "device/serial_port.h"
+#include "settings/scan_settings.h"
 
 namespace z8 {
 
@@ -39,5 +40,10 @@ DeviceSetup ApplyStartupAnswers(const StartupAnswers& answers, DeviceSetup curre
 // Asks the scanner over the open port: the inquiry, then the status when
 // ApplyStartupAnswers(abilities, current) has a feeder.
 StartupAnswers QueryScanner(CSerialPort& port, const DeviceSetup& current);
+
+// The settings' view of the setup, and back; the document source goes through
+// SetDocumentSource so that feederSelected follows it.
+DeviceSetup CurrentDeviceSetup(const CScanSettings& settings);
+void StoreDeviceSetup(const DeviceSetup& setup, CScanSettings& settings);
 
 }  // namespace z8

@@ -12,27 +12,22 @@ double RealOf(TW_FIX32 value) {
 // Conversions truncate toward zero, as everywhere numbers leave TWAIN.
 void Contrast(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
     const int contrast = static_cast<int>(RealOf(s.contrast));
-    if (contrast != 0)
-        ops.ChannelIntensity(image, contrast * 25, -1, 7);
+    if (contrast != 0) ops.ChannelIntensity(image, contrast * 25, -1, 7);
 }
 
 // Gamma 2.2 is stored as 2 + 13107/65536, just under 2.2: it gives 21.
 void Gamma(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
     const auto gamma = static_cast<std::int16_t>(RealOf(s.gamma) * 10.0);
-    if (gamma != 10)
-        ops.Gamma(image, gamma);
+    if (gamma != 10) ops.Gamma(image, gamma);
 }
 
 void Mirrors(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
-    if (s.mirrorV)
-        ops.Mirror(image, 0, 1);
-    if (s.mirrorH)
-        ops.Mirror(image, 1, 0);
+    if (s.mirrorV) ops.Mirror(image, 0, 1);
+    if (s.mirrorH) ops.Mirror(image, 1, 0);
 }
 
 void Invert(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
-    if (s.invert)
-        ops.Invert(image);
+    if (s.invert) ops.Invert(image);
 }
 
 void Filter(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
@@ -49,11 +44,9 @@ std::unique_ptr<Image> ApplyDisplayAdjustments(Image& image, DisplayMode mode,
                                                ImageOperations& operations) {
     Contrast(image, settings, operations);
     const int brightness = settings.brightness.Whole;
-    if (brightness != 0)
-        operations.Brightness(image, brightness);
+    if (brightness != 0) operations.Brightness(image, brightness);
     Gamma(image, settings, operations);
-    if (mode == DisplayMode::SamplePicture)
-        Mirrors(image, settings, operations);
+    if (mode == DisplayMode::SamplePicture) Mirrors(image, settings, operations);
     Invert(image, settings, operations);
     Filter(image, settings, operations);
 
@@ -64,12 +57,9 @@ std::unique_ptr<Image> ApplyDisplayAdjustments(Image& image, DisplayMode mode,
         case TWPT_PALETTE:
             return operations.Reduce(image, 8, 8);
         case TWPT_RGB:
-            if (settings.red != 0)
-                operations.ChannelIntensity(image, settings.red, -1, 4);
-            if (settings.green != 0)
-                operations.ChannelIntensity(image, settings.green, -1, 2);
-            if (settings.blue != 0)
-                operations.ChannelIntensity(image, settings.blue, -1, 1);
+            if (settings.red != 0) operations.ChannelIntensity(image, settings.red, -1, 4);
+            if (settings.green != 0) operations.ChannelIntensity(image, settings.green, -1, 2);
+            if (settings.blue != 0) operations.ChannelIntensity(image, settings.blue, -1, 1);
             return nullptr;
         default:
             return nullptr;

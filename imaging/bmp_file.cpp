@@ -11,20 +11,17 @@ std::unique_ptr<Image> LoadBmpFromMemory(GlobalMemory& memory, const std::uint8_
     if (!data || size < kBmpFileHeaderSize + kInfoHeaderSize || data[0] != 'B' || data[1] != 'M')
         return nullptr;
     const std::uint32_t pixelOffset = ReadLe32(data + 10);
-    if (pixelOffset < kBmpFileHeaderSize)
-        return nullptr;
+    if (pixelOffset < kBmpFileHeaderSize) return nullptr;
     const std::uint8_t* dib = data + kBmpFileHeaderSize;
     const auto layout =
         ParseDib(dib, size - kBmpFileHeaderSize, std::size_t{pixelOffset} - kBmpFileHeaderSize);
-    if (!layout)
-        return nullptr;
+    if (!layout) return nullptr;
     return Image::FromLayout(memory, dib, *layout);
 }
 
 std::unique_ptr<Image> LoadBmpFile(GlobalMemory& memory, const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return nullptr;
+    if (!file) return nullptr;
     std::unique_ptr<Image> image;
     try {
         std::vector<std::uint8_t> bytes;

@@ -30,8 +30,7 @@ std::optional<DibLayout> CanonicalLayout(std::int32_t width, std::int32_t height
     const std::uint64_t pixelBytes = rowBytes * static_cast<std::uint64_t>(height);
     const std::uint32_t entries = FullPaletteEntries(bitCount);
     const std::uint64_t offset = kInfoHeaderSize + 4ull * entries;
-    if (offset + pixelBytes > kMaxDibBytes || offset + pixelBytes > SIZE_MAX)
-        return std::nullopt;
+    if (offset + pixelBytes > kMaxDibBytes || offset + pixelBytes > SIZE_MAX) return std::nullopt;
     DibLayout layout;
     layout.width = width;
     layout.height = height;
@@ -71,11 +70,9 @@ Image::~Image() {
 std::unique_ptr<Image> Image::Create(GlobalMemory& memory, std::int32_t width, std::int32_t height,
                                      std::uint16_t bitCount) {
     const auto layout = CanonicalLayout(width, height, bitCount);
-    if (!layout)
-        return nullptr;
+    if (!layout) return nullptr;
     GlobalHandle block = memory.Allocate(layout->pixelOffset + layout->pixelBytes);
-    if (!block)
-        return nullptr;
+    if (!block) return nullptr;
     auto* base = static_cast<std::uint8_t*>(memory.Lock(block));
     if (!base) {
         memory.Free(block);
@@ -93,8 +90,7 @@ std::unique_ptr<Image> Image::Create(GlobalMemory& memory, std::int32_t width, s
 std::unique_ptr<Image> Image::FromLayout(GlobalMemory& memory, const std::uint8_t* dib,
                                          const DibLayout& layout) {
     auto image = Create(memory, layout.width, layout.height, layout.bitCount);
-    if (!image)
-        return nullptr;
+    if (!image) return nullptr;
     auto palette = image->Palette();
     const auto* table = dib + layout.headerSize;
     for (std::size_t i = 0; i < palette.size(); ++i) {
@@ -115,8 +111,7 @@ std::unique_ptr<Image> Image::FromLayout(GlobalMemory& memory, const std::uint8_
 std::unique_ptr<Image> Image::FromPackedDib(GlobalMemory& memory, GlobalHandle block) {
     const std::size_t size = memory.Size(block);
     auto* base = static_cast<std::uint8_t*>(memory.Lock(block));
-    if (!base)
-        return nullptr;
+    if (!base) return nullptr;
     const auto layout = ParseDib(base, size);
     if (!layout) {
         memory.Unlock(block);
@@ -130,15 +125,13 @@ std::unique_ptr<Image> Image::FromPackedDib(GlobalMemory& memory, GlobalHandle b
     }
     auto image = FromLayout(memory, base, *layout);
     memory.Unlock(block);
-    if (image)
-        memory.Free(block);
+    if (image) memory.Free(block);
     return image;
 }
 
 GlobalHandle Image::ExportPackedDib() const {
     GlobalHandle block = memory_->Allocate(TotalBytes());
-    if (!block)
-        return nullptr;
+    if (!block) return nullptr;
     auto* target = static_cast<std::uint8_t*>(memory_->Lock(block));
     if (!target) {
         memory_->Free(block);
@@ -152,10 +145,8 @@ GlobalHandle Image::ExportPackedDib() const {
 std::unique_ptr<Image> Image::CreateLike(std::int32_t width, std::int32_t height,
                                          std::uint16_t bitCount) const {
     auto image = Create(*memory_, width, height, bitCount);
-    if (image && bitCount == bitCount_)
-        std::ranges::copy(Palette(), image->Palette().begin());
-    if (image)
-        image->SetResolution(Header().xPelsPerMeter, Header().yPelsPerMeter);
+    if (image && bitCount == bitCount_) std::ranges::copy(Palette(), image->Palette().begin());
+    if (image) image->SetResolution(Header().xPelsPerMeter, Header().yPelsPerMeter);
     return image;
 }
 

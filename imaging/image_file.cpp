@@ -21,15 +21,13 @@ bool WriteImageFile(const std::string& path, std::string_view typeName, const Im
         };
     } else if (SameWord(typeName, "TIF")) {
         const auto settings = ReadTiffSettings(options, image);
-        if (!settings)
-            return false;
+        if (!settings) return false;
         write = [&, settings = *settings](FileSink& sink) {
             return WriteTiff(sink, image, settings);
         };
     } else if (SameWord(typeName, "JPG")) {
         const auto settings = ReadJpegSettings(options);
-        if (!settings)
-            return false;
+        if (!settings) return false;
         write = [&, settings = *settings](FileSink& sink) {
             return WriteJpeg(sink, image, settings);
         };
@@ -39,12 +37,10 @@ bool WriteImageFile(const std::string& path, std::string_view typeName, const Im
 
     const std::string partial = path + ".z8part";
     FileSink sink(partial);
-    if (!sink.Ok())
-        return false;
+    if (!sink.Ok()) return false;
     const bool written = write(sink);
     const bool complete = sink.Close() && written;
-    if (complete && ReplaceFileWith(partial, path))
-        return true;
+    if (complete && ReplaceFileWith(partial, path)) return true;
     std::remove(partial.c_str());
     return false;
 }

@@ -36,10 +36,8 @@ void LibraryImageOperations::Filter(Image& image, int kind) {
 }
 
 std::unique_ptr<Image> LibraryImageOperations::Reduce(const Image& image, int first, int second) {
-    if (first == 2 && second == 2)
-        return ReduceToBlackAndWhite(image);
-    if (first == 8 && second == 8)
-        return ReduceToGrey(image);
+    if (first == 2 && second == 2) return ReduceToBlackAndWhite(image);
+    if (first == 8 && second == 8) return ReduceToGrey(image);
     return nullptr;
 }
 

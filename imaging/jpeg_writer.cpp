@@ -45,8 +45,7 @@ void InitDestination(j_compress_ptr cinfo) {
 boolean EmptyOutputBuffer(j_compress_ptr cinfo) {
     auto* d = reinterpret_cast<Destination*>(cinfo->dest);
     d->sink->Write(d->buffer, kOutputBufferSize);
-    if (!d->sink->Ok())
-        ERREXIT(cinfo, JERR_FILE_WRITE);
+    if (!d->sink->Ok()) ERREXIT(cinfo, JERR_FILE_WRITE);
     d->base.next_output_byte = d->buffer;
     d->base.free_in_buffer = kOutputBufferSize;
     return TRUE;
@@ -134,8 +133,7 @@ std::optional<JpegSettings> ReadJpegSettings(const WriteOptions& options) {
     JpegSettings settings;
     if (const auto text = options.Value("LOSSY_QUALITY")) {
         const auto quality = ParseDecimal(*text, 1, 100);
-        if (!quality)
-            return std::nullopt;
+        if (!quality) return std::nullopt;
         settings.quality = static_cast<int>(*quality);
     }
     return settings;

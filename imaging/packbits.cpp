@@ -19,8 +19,7 @@ std::size_t PackBits(const std::uint8_t* in, std::size_t n, std::uint8_t* out) {
         // A literal stretch ends where a run of three starts.
         const std::size_t start = i;
         while (i < n && i - start < 128) {
-            if (i + 2 < n && in[i] == in[i + 1] && in[i] == in[i + 2])
-                break;
+            if (i + 2 < n && in[i] == in[i + 1] && in[i] == in[i + 2]) break;
             ++i;
         }
         out[o++] = static_cast<std::uint8_t>(i - start - 1);

@@ -70,15 +70,13 @@ void ApplyToBilevelRows(Image& image, const LevelTable& table) {
     const auto palette = image.Palette();
     const int level0 = Luminance(palette[0]);
     const int level1 = Luminance(palette[1]);
-    if (level0 == level1)
-        return;
+    if (level0 == level1) return;
     auto nearest = [&](int mapped) {
         return std::abs(mapped - level0) <= std::abs(mapped - level1) ? 0 : 1;
     };
     const int to0 = nearest(table[level0]);
     const int to1 = nearest(table[level1]);
-    if (to0 == 0 && to1 == 1)
-        return;
+    if (to0 == 0 && to1 == 1) return;
     const std::uint8_t flip = to0 == 1 && to1 == 0 ? 0xFF : 0x00;
     const bool constant = to0 == to1;
     const std::uint8_t fill = to0 == 1 ? 0xFF : 0x00;
@@ -120,8 +118,7 @@ LevelTable ChannelIntensityTable(int amount, int pivot) {
 }
 
 LevelTable GammaTable(int gammaTimesTen) {
-    if (gammaTimesTen <= 0)
-        return IdentityTable();
+    if (gammaTimesTen <= 0) return IdentityTable();
     const double exponent = 10.0 / gammaTimesTen;
     LevelTable table;
     for (int i = 0; i < 256; ++i)
@@ -146,20 +143,17 @@ void ApplyLevelTable(Image& image, const LevelTable& table, unsigned channelMask
                 ApplyToColourRows(image, table, kAllChannels);
             break;
         default:
-            if ((channelMask & kAllChannels) == kAllChannels)
-                ApplyToBilevelRows(image, table);
+            if ((channelMask & kAllChannels) == kAllChannels) ApplyToBilevelRows(image, table);
             break;
     }
 }
 
 void AdjustBrightness(Image& image, int amount) {
-    if (amount != 0)
-        ApplyLevelTable(image, BrightnessTable(amount), kAllChannels);
+    if (amount != 0) ApplyLevelTable(image, BrightnessTable(amount), kAllChannels);
 }
 
 void AdjustChannelIntensity(Image& image, int amount, int pivot, unsigned channelMask) {
-    if (amount != 0)
-        ApplyLevelTable(image, ChannelIntensityTable(amount, pivot), channelMask);
+    if (amount != 0) ApplyLevelTable(image, ChannelIntensityTable(amount, pivot), channelMask);
 }
 
 void ApplyGamma(Image& image, int gammaTimesTen) {

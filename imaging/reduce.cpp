@@ -38,8 +38,7 @@ void GreyRow(const Image& image, std::int32_t memoryRow, std::uint8_t* out) {
 
 std::unique_ptr<Image> Dither(const Image& image) {
     auto target = image.CreateLike(image.Width(), image.Height(), 1);
-    if (!target)
-        return nullptr;
+    if (!target) return nullptr;
     target->Palette()[0] = RgbQuad{0, 0, 0, 0};
     target->Palette()[1] = RgbQuad{255, 255, 255, 0};
     const std::int32_t w = image.Width();
@@ -52,8 +51,7 @@ std::unique_ptr<Image> Dither(const Image& image) {
         for (std::int32_t x = 0; x < w; ++x) {
             const int wanted = grey[x] + here[x + 1] / 16;
             const int shown = wanted >= 128 ? 255 : 0;
-            if (shown)
-                out[x >> 3] = static_cast<std::uint8_t>(out[x >> 3] | (0x80 >> (x & 7)));
+            if (shown) out[x >> 3] = static_cast<std::uint8_t>(out[x >> 3] | (0x80 >> (x & 7)));
             const int error = wanted - shown;
             here[x + 2] += error * 7;
             below[x] += error * 3;
@@ -70,8 +68,7 @@ std::unique_ptr<Image> Dither(const Image& image) {
 
 std::unique_ptr<Image> ReduceToGrey(const Image& image) {
     auto target = image.CreateLike(image.Width(), image.Height(), 8);
-    if (!target)
-        return nullptr;
+    if (!target) return nullptr;
     auto palette = target->Palette();
     for (int i = 0; i < 256; ++i) {
         const auto v = static_cast<std::uint8_t>(i);

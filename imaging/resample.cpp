@@ -51,8 +51,7 @@ void PackBilevel(const std::uint8_t* values, std::int32_t width, const std::uint
     for (std::int32_t x = 0; x < width; ++x) {
         const int v = values[x];
         const bool one = l0 != l1 && std::abs(v - l1) < std::abs(v - l0);
-        if (one)
-            row[x >> 3] = static_cast<std::uint8_t>(row[x >> 3] | (0x80 >> (x & 7)));
+        if (one) row[x >> 3] = static_cast<std::uint8_t>(row[x >> 3] | (0x80 >> (x & 7)));
     }
 }
 
@@ -76,8 +75,7 @@ void ReduceRowHorizontally(const std::uint8_t* src, const AxisWeights& w, std::u
 
 std::unique_ptr<Image> Resample(const Image& image, std::int32_t dw, std::int32_t dh) {
     auto target = image.CreateLike(dw, dh, image.BitCount());
-    if (!target)
-        return nullptr;
+    if (!target) return nullptr;
     const std::uint64_t sw = static_cast<std::uint64_t>(image.Width());
     const std::uint64_t sh = static_cast<std::uint64_t>(image.Height());
     const int channels = image.BitCount() == 24 ? 3 : 1;
@@ -121,8 +119,7 @@ std::unique_ptr<Image> Resample(const Image& image, std::int32_t dw, std::int32_
         const std::uint64_t total = sh * 256;
         for (std::size_t i = 0; i < n; ++i)
             dst[i] = static_cast<std::uint8_t>((sum[i] + total / 2) / total);
-        if (bilevel)
-            PackBilevel(out.data(), dw, levels, target->Row(y));
+        if (bilevel) PackBilevel(out.data(), dw, levels, target->Row(y));
     }
     const ImageHeader h = image.Header();
     target->SetResolution(
@@ -136,8 +133,7 @@ std::unique_ptr<Image> Resample(const Image& image, std::int32_t dw, std::int32_
 }  // namespace
 
 std::unique_ptr<Image> CopyAtSize(const Image& image, std::int32_t width, std::int32_t height) {
-    if (width < 0 || height < 0)
-        return nullptr;
+    if (width < 0 || height < 0) return nullptr;
     const std::int32_t dw = width == 0 ? image.Width() : width;
     const std::int32_t dh = height == 0 ? image.Height() : height;
     if (dw == image.Width() && dh == image.Height()) {

@@ -20,23 +20,20 @@ struct Entry {
 
 // Dots per inch from pixels per metre, rounded; 0 when there is none.
 std::uint32_t DpiOf(std::int32_t pelsPerMeter) {
-    if (pelsPerMeter <= 0)
-        return 0;
+    if (pelsPerMeter <= 0) return 0;
     return static_cast<std::uint32_t>((std::int64_t{pelsPerMeter} * 254 + 5000) / 10000);
 }
 
 bool IsGreyRamp(std::span<const RgbQuad> palette) {
     for (std::size_t i = 0; i < palette.size(); ++i) {
-        if (palette[i].red != i || palette[i].green != i || palette[i].blue != i)
-            return false;
+        if (palette[i].red != i || palette[i].green != i || palette[i].blue != i) return false;
     }
     return true;
 }
 
 std::optional<std::uint32_t> Resolution(const WriteOptions& options, const char* key,
                                         std::int32_t pelsPerMeter) {
-    if (const auto text = options.Value(key))
-        return ParseDecimal(*text, 1, 65535);
+    if (const auto text = options.Value(key)) return ParseDecimal(*text, 1, 65535);
     const std::uint32_t dpi = DpiOf(pelsPerMeter);
     return dpi != 0 ? dpi : 72;
 }
@@ -46,8 +43,7 @@ public:
     explicit TiffBuilder(FileSink& sink) : sink_(sink) {}
 
     void Align() {
-        if (sink_.Position() & 1)
-            sink_.Write("", 1);
+        if (sink_.Position() & 1) sink_.Write("", 1);
     }
     std::uint64_t Position() const { return sink_.Position(); }
     void Write(const void* data, std::size_t size) { sink_.Write(data, size); }
@@ -100,8 +96,7 @@ public:
             WriteLe32(p + 8, entries_[i].value);
         }
         Write(bytes.data(), bytes.size());
-        if (Position() > UINT32_MAX)
-            return false;
+        if (Position() > UINT32_MAX) return false;
         std::uint8_t offset[4];
         WriteLe32(offset, static_cast<std::uint32_t>(directory));
         sink_.Patch(4, offset, sizeof offset);
@@ -118,29 +113,24 @@ private:
 std::optional<TiffSettings> ReadTiffSettings(const WriteOptions& options, const Image& image) {
     TiffSettings settings;
     const auto compress = options.Value("COMPRESS");
-    if (compress && !SameWord(*compress, "ON") && !SameWord(*compress, "OFF"))
-        return std::nullopt;
+    if (compress && !SameWord(*compress, "ON") && !SameWord(*compress, "OFF")) return std::nullopt;
     settings.packBits = compress && SameWord(*compress, "ON");
     if (const auto scheme = options.Value("TIFF_COMPRESS")) {
-        if (!SameWord(*scheme, "PACKBITS") && !SameWord(*scheme, "NONE"))
-            return std::nullopt;
+        if (!SameWord(*scheme, "PACKBITS") && !SameWord(*scheme, "NONE")) return std::nullopt;
         settings.packBits = SameWord(*scheme, "PACKBITS");
     }
     for (const char* fixed : {"TIFF_COLORMODEL", "TIFF_BYTEFORMAT", "TIFF_FILLORDER"}) {
-        if (options.Value(fixed))
-            return std::nullopt;
+        if (options.Value(fixed)) return std::nullopt;
     }
     const ImageHeader header = image.Header();
     const auto x = Resolution(options, "TIFF_XRES", header.xPelsPerMeter);
     const auto y = Resolution(options, "TIFF_YRES", header.yPelsPerMeter);
-    if (!x || !y)
-        return std::nullopt;
+    if (!x || !y) return std::nullopt;
     settings.xDpi = *x;
     settings.yDpi = *y;
     if (const auto rows = options.Value("TIFF_ROWSPERSTRIP")) {
         const auto n = ParseDecimal(*rows, 1, UINT32_MAX);
-        if (!n)
-            return std::nullopt;
+        if (!n) return std::nullopt;
         settings.rowsPerStrip = *n;
     }
     settings.copyright = options.Value("TIFF_COPYRIGHT");
@@ -185,8 +175,7 @@ bool WriteTiff(FileSink& sink, const Image& image, const TiffSettings& settings)
             else
                 tiff.Write(out, rowBytes);
         }
-        if (tiff.Position() > UINT32_MAX)
-            return false;
+        if (tiff.Position() > UINT32_MAX) return false;
         counts.push_back(static_cast<std::uint32_t>(tiff.Position() - start));
     }
 

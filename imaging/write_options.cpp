@@ -34,16 +34,13 @@ bool SameWord(std::string_view text, std::string_view word) {
 
 std::optional<std::uint32_t> ParseDecimal(const std::string& text, std::uint32_t min,
                                           std::uint32_t max) {
-    if (text.empty() || text.size() > 10)
-        return std::nullopt;
+    if (text.empty() || text.size() > 10) return std::nullopt;
     std::uint64_t value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + static_cast<std::uint64_t>(c - '0');
     }
-    if (value < min || value > max)
-        return std::nullopt;
+    if (value < min || value > max) return std::nullopt;
     return static_cast<std::uint32_t>(value);
 }
 

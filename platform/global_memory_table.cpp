@@ -17,14 +17,11 @@ std::uintptr_t KeyOf(GlobalHandle block) {
 }  // namespace
 
 GlobalHandle GlobalMemoryTable::Allocate(std::size_t size) {
-    if (size == 0)
-        return nullptr;
+    if (size == 0) return nullptr;
     std::lock_guard lock(mutex_);
-    if (size > limit_)
-        return nullptr;
+    if (size > limit_) return nullptr;
     std::unique_ptr<std::uint8_t[]> data(new (std::nothrow) std::uint8_t[size]());
-    if (!data)
-        return nullptr;
+    if (!data) return nullptr;
     const std::uintptr_t key = kHandleBase + 2 * next_++ + 1;
     blocks_[key] = Block{std::move(data), size, 0};
     return reinterpret_cast<GlobalHandle>(key);
@@ -33,8 +30,7 @@ GlobalHandle GlobalMemoryTable::Allocate(std::size_t size) {
 void* GlobalMemoryTable::Lock(GlobalHandle block) {
     std::lock_guard lock(mutex_);
     auto it = blocks_.find(KeyOf(block));
-    if (it == blocks_.end())
-        return nullptr;
+    if (it == blocks_.end()) return nullptr;
     ++it->second.locks;
     return it->second.data.get();
 }
@@ -42,8 +38,7 @@ void* GlobalMemoryTable::Lock(GlobalHandle block) {
 bool GlobalMemoryTable::Unlock(GlobalHandle block) {
     std::lock_guard lock(mutex_);
     auto it = blocks_.find(KeyOf(block));
-    if (it == blocks_.end() || it->second.locks == 0)
-        return false;
+    if (it == blocks_.end() || it->second.locks == 0) return false;
     return --it->second.locks > 0;
 }
 

@@ -48,11 +48,9 @@ char AsciiLower(char c) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
     }
     return true;
 }
@@ -64,12 +62,10 @@ Document Parse(std::string_view text) {
         const size_t end = text.find_first_of("\r\n", pos);
         std::string_view line = text.substr(pos, end == std::string_view::npos ? end : end - pos);
         pos = text.find_first_not_of("\r\n", end == std::string_view::npos ? text.size() : end);
-        if (pos == std::string_view::npos)
-            pos = text.size();
+        if (pos == std::string_view::npos) pos = text.size();
 
         line = Trim(line);
-        if (line.empty())
-            continue;
+        if (line.empty()) continue;
         if (line.front() == '[') {
             const size_t close = line.find(']', 1);
             if (close != std::string_view::npos) {
@@ -96,12 +92,10 @@ Document Parse(std::string_view text) {
 std::string Serialize(const Document& doc) {
     std::string out;
     for (const Section& section : doc) {
-        if (!section.name.empty())
-            out += "[" + section.name + "]\r\n";
+        if (!section.name.empty()) out += "[" + section.name + "]\r\n";
         for (const Key& key : section.keys) {
             out += key.name;
-            if (key.value)
-                out += "=" + *key.value;
+            if (key.value) out += "=" + *key.value;
             out += "\r\n";
         }
     }
@@ -123,16 +117,14 @@ bool Save(const std::string& path, const Document& doc) {
 
 Section* FindSection(Document& doc, std::string_view name) {
     for (Section& section : doc) {
-        if (SameName(section.name, name))
-            return &section;
+        if (SameName(section.name, name)) return &section;
     }
     return nullptr;
 }
 
 Key* FindKey(Section& section, std::string_view name) {
     for (Key& key : section.keys) {
-        if (SameName(key.name, name))
-            return &key;
+        if (SameName(key.name, name)) return &key;
     }
     return nullptr;
 }
@@ -150,8 +142,7 @@ void CopyEntry(char* buffer, uint32_t size, std::string_view value) {
     const size_t n = value.size() < size - 1 ? value.size() : size - 1;
     value.copy(buffer, n);
     buffer[n] = '\0';
-    if (quoted && size >= value.size() && n > 0)
-        buffer[n - 1] = '\0';
+    if (quoted && size >= value.size() && n > 0) buffer[n - 1] = '\0';
 }
 
 // Value text parsed as Wine's GetPrivateProfileIntA does.
@@ -171,8 +162,7 @@ uint32_t ParseInteger(std::string_view s) {
             base = 8;
         else if (s[1] == 'x')
             base = 16;
-        if (base != 10)
-            s.remove_prefix(2);
+        if (base != 10) s.remove_prefix(2);
     }
     uint32_t total = 0;
     for (const char c : s) {
@@ -183,8 +173,7 @@ uint32_t ParseInteger(std::string_view s) {
             digit = static_cast<uint32_t>(c - 'A' + 10);
         else if (c >= 'a' && c <= 'z')
             digit = static_cast<uint32_t>(c - 'a' + 10);
-        if (digit >= base)
-            break;
+        if (digit >= base) break;
         total = total * base + digit;
     }
     return negative ? 0u - total : total;
@@ -197,17 +186,14 @@ IniProfileStore::IniProfileStore(std::string windowsDirectory)
 
 std::string IniProfileStore::PathOf(const char* file) const {
     const std::string name = file != nullptr ? file : "";
-    if (name.find_first_of("/\\") != std::string::npos)
-        return name;
+    if (name.find_first_of("/\\") != std::string::npos) return name;
     return windowsDirectory_ + "/" + name;
 }
 
 uint32_t IniProfileStore::GetString(const char* section, const char* key, const char* def,
                                     char* buffer, uint32_t size, const char* file) {
-    if (buffer == nullptr || size == 0)
-        return 0;
-    if (section == nullptr)
-        return GetSectionNames(buffer, size, file);
+    if (buffer == nullptr || size == 0) return 0;
+    if (section == nullptr) return GetSectionNames(buffer, size, file);
     // Only spaces are dropped from the end of the default.
     std::string_view value = def != nullptr ? std::string_view(def) : std::string_view();
     while (!value.empty() && value.back() == ' ')
@@ -216,8 +202,7 @@ uint32_t IniProfileStore::GetString(const char* section, const char* key, const 
     Document doc = Load(PathOf(file));
     if (key != nullptr) {
         if (Section* s = FindSection(doc, Trim(section))) {
-            if (Key* k = FindKey(*s, Trim(key)); k != nullptr && k->value)
-                value = *k->value;
+            if (Key* k = FindKey(*s, Trim(key)); k != nullptr && k->value) value = *k->value;
         }
     }
     CopyEntry(buffer, size, value);
@@ -234,8 +219,7 @@ uint32_t IniProfileStore::GetInt(const char* section, const char* key, int32_t d
 
 bool IniProfileStore::WriteString(const char* section, const char* key, const char* value,
                                   const char* file) {
-    if (section == nullptr)
-        return false;
+    if (section == nullptr) return false;
     const std::string path = PathOf(file);
     Document doc = Load(path);
 
@@ -251,8 +235,7 @@ bool IniProfileStore::WriteString(const char* section, const char* key, const ch
 
     if (value == nullptr) {
         for (Section& s : doc) {
-            if (s.name.empty() || !SameName(s.name, section))
-                continue;
+            if (s.name.empty() || !SameName(s.name, section)) continue;
             for (auto it = s.keys.begin(); it != s.keys.end(); ++it) {
                 if (SameName(it->name, key)) {
                     s.keys.erase(it);
@@ -267,8 +250,7 @@ bool IniProfileStore::WriteString(const char* section, const char* key, const ch
     const std::string_view keyName = Trim(key);
     const std::string_view text = TrimLeft(value);
     Section* s = FindSection(doc, sectionName);
-    if (s == nullptr)
-        s = &doc.emplace_back(Section{std::string(sectionName), {}});
+    if (s == nullptr) s = &doc.emplace_back(Section{std::string(sectionName), {}});
     Key* k = FindKey(*s, keyName);
     if (k == nullptr)
         k = &s->keys.emplace_back(Key{std::string(keyName), std::nullopt});
@@ -279,19 +261,16 @@ bool IniProfileStore::WriteString(const char* section, const char* key, const ch
 }
 
 uint32_t IniProfileStore::GetSectionNames(char* buffer, uint32_t size, const char* file) {
-    if (buffer == nullptr || size == 0)
-        return 0;
+    if (buffer == nullptr || size == 0) return 0;
     buffer[0] = '\0';
-    if (size == 1)
-        return 0;
+    if (size == 1) return 0;
     // Each name needs its length plus its terminator plus room for the final
     // terminator; a name that does not fit is cut, the list ends with two zeros
     // and the answer is size - 2.
     const Document doc = Load(PathOf(file));
     uint32_t used = 0;
     for (const Section& section : doc) {
-        if (section.name.empty())
-            continue;
+        if (section.name.empty()) continue;
         const uint32_t room = size - 1 - used;
         if (section.name.size() + 1 >= room) {
             const size_t n = room > 0 ? room - 1 : 0;

@@ -22,12 +22,10 @@ constexpr Preset kPresets[kPresetCount] = {{false, 80}, {false, 300}, {true, 200
 }  // namespace
 
 bool IsStorableProfileName(std::string_view name) {
-    if (name.empty() || name.front() == ' ' || name.back() == ' ')
-        return false;
+    if (name.empty() || name.front() == ' ' || name.back() == ' ') return false;
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == ']' || c == '=' || byte < 0x20 || byte == 0x7F)
-            return false;
+        if (c == ']' || c == '=' || byte < 0x20 || byte == 0x7F) return false;
     }
     return true;
 }
@@ -39,15 +37,13 @@ void ProfileFile::EnsureDefaultProfile() {
     char names[kSectionListSize];
     for (int writes = 0; store_.GetSectionNames(names, sizeof names, kProfileFileName) == 1;
          ++writes) {
-        if (writes == kMaxDefaultProfileWrites)
-            return;
+        if (writes == kMaxDefaultProfileWrites) return;
         WriteDefaultProfile();
     }
 }
 
 void ProfileFile::WriteDefaultProfile() {
-    if (!IsStorableProfileName(defaultName_))
-        return;
+    if (!IsStorableProfileName(defaultName_)) return;
     Write(kPreselectionsSection, kPreselectionsDefaultKey, defaultName_);
     Write(defaultName_, "XRESOLUTION", "100");
     Write(defaultName_, "YRESOLUTION", "100");
@@ -59,8 +55,7 @@ void ProfileFile::WriteDefaultProfile() {
 void ProfileFile::ApplyProfile(int profileIndex, CScanSettings& settings) const {
     if (profileIndex >= 0 && profileIndex < kPresetCount) {
         const Preset& preset = kPresets[profileIndex];
-        if (preset.blackAndWhite)
-            settings.SetPixelType(TWPT_BW);
+        if (preset.blackAndWhite) settings.SetPixelType(TWPT_BW);
         settings.SetXResolutionDpi(preset.dpi);
         settings.SetYResolutionDpi(preset.dpi);
         return;
@@ -95,8 +90,7 @@ void ProfileFile::ApplyProfile(int profileIndex, CScanSettings& settings) const 
 }
 
 bool ProfileFile::StoreProfile(std::string_view name, const CScanSettings& settings) {
-    if (!IsStorableProfileName(name))
-        return false;
+    if (!IsStorableProfileName(name)) return false;
     const std::string section(name);
     Write(section, section.c_str(), section);
     Write(section, "COULEUR", std::to_string(settings.PixelType()));

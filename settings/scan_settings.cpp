@@ -54,8 +54,7 @@ TW_FIX32 ToFixed(double real) {
 // A length converted between two units, `dpi` being the whole dots per inch
 // wherever pixels are involved; nothing for a pair that is not converted.
 std::optional<TW_FIX32> Convert(TW_FIX32 value, TW_UINT16 from, TW_UINT16 to, TW_INT16 dpi) {
-    if (from == to)
-        return IsUnit(from) ? std::optional<TW_FIX32>(value) : std::nullopt;
+    if (from == to) return IsUnit(from) ? std::optional<TW_FIX32>(value) : std::nullopt;
     const double v = Fix32ToFloat(value);
     const double r = dpi;
     switch (from * 16 + to) {
@@ -160,18 +159,15 @@ void CScanSettings::SetGamma(TW_FIX32 value) {
 }
 
 void CScanSettings::SetRed(TW_INT8 value) {
-    if (IsColourCorrection(value))
-        red = value;
+    if (IsColourCorrection(value)) red = value;
 }
 
 void CScanSettings::SetGreen(TW_INT8 value) {
-    if (IsColourCorrection(value))
-        green = value;
+    if (IsColourCorrection(value)) green = value;
 }
 
 void CScanSettings::SetBlue(TW_INT8 value) {
-    if (IsColourCorrection(value))
-        blue = value;
+    if (IsColourCorrection(value)) blue = value;
 }
 
 void CScanSettings::ResetColourCorrections() {
@@ -219,8 +215,7 @@ TW_FIX32 CScanSettings::DefaultResolution() const {
 }
 
 TW_INT16 CScanSettings::ResolutionEntry(int index) {
-    if (index < 0 || index >= kResolutionCount)
-        return 0;
+    if (index < 0 || index >= kResolutionCount) return 0;
     return kInchResolutions[static_cast<size_t>(index)].Whole;
 }
 
@@ -242,8 +237,7 @@ void CScanSettings::ConvertUnits(TW_UINT16 newUnits) {
         convert(physical.Right, kPhysicalDpi);
         convert(physical.Bottom, kPhysicalDpi);
     }
-    if (IsUnit(newUnits))
-        units = newUnits;
+    if (IsUnit(newUnits)) units = newUnits;
 }
 
 void CScanSettings::ResetUnits() {
@@ -252,28 +246,23 @@ void CScanSettings::ResetUnits() {
 }
 
 void CScanSettings::SetRulerUnit(TW_UINT16 value) {
-    if (value == 0 || value == 1)
-        rulerUnit = value;
+    if (value == 0 || value == 1) rulerUnit = value;
 }
 
 void CScanSettings::SetXferCount(TW_INT16 count) {
     xferCount = count;
-    if (xferCount > kXferCountMax)
-        xferCount = kXferCountMax;
-    if (xferCount < -1)
-        xferCount = -1;
+    if (xferCount > kXferCountMax) xferCount = kXferCountMax;
+    if (xferCount < -1) xferCount = -1;
 }
 
 void CScanSettings::SetPixelType(TW_UINT16 type) {
-    if (type > TWPT_PALETTE)
-        return;
+    if (type > TWPT_PALETTE) return;
     pixelType = type;
     ResetBitDepth();
 }
 
 void CScanSettings::SetBitDepth(TW_UINT16 depth) {
-    if (depth == 1 || depth == 8 || depth == 24)
-        bitDepth = depth;
+    if (depth == 1 || depth == 8 || depth == 24) bitDepth = depth;
 }
 
 void CScanSettings::ResetBitDepth() {
@@ -421,27 +410,21 @@ void CScanSettings::ResetDevice() {
 
 TW_UINT16 CScanSettings::PreviewColourKind() const {
     if (documentSource == kSourceFeeder) {
-        if (feederSupport == 4)
-            return 1;
-        if (feederSupport == 5)
-            return 2;
+        if (feederSupport == 4) return 1;
+        if (feederSupport == 5) return 2;
     } else if (documentSource == kSourceFlatbed) {
-        if (flatbedSupport == 1)
-            return 1;
-        if (flatbedSupport == 2)
-            return 2;
+        if (flatbedSupport == 1) return 1;
+        if (flatbedSupport == 2) return 2;
     }
     return 0;
 }
 
 void CScanSettings::SetXferMech(TW_UINT16 value) {
-    if (value <= 3)
-        xferMech = value;
+    if (value <= 3) xferMech = value;
 }
 
 void CScanSettings::SetImageFileFormat(TW_UINT16 value) {
-    if (value <= 3)
-        imageFileFormat = value;
+    if (value <= 3) imageFileFormat = value;
 }
 
 void CScanSettings::SetFileName(const char* text) {
@@ -455,10 +438,8 @@ void CScanSettings::SetFileName(const char* text) {
 
 void CScanSettings::ResetFileName(const SystemPaths& paths) {
     std::string name = paths.WindowsDirectory();
-    if (name.size() > sizeof fileName - 1)
-        name.resize(sizeof fileName - 1);
-    if (name.empty() || name.back() != '\\')
-        name += '\\';
+    if (name.size() > sizeof fileName - 1) name.resize(sizeof fileName - 1);
+    if (name.empty() || name.back() != '\\') name += '\\';
     name += "sample.bmp";
     SetFileName(name.c_str());
     imageFileFormat = TWFF_BMP;

@@ -40,11 +40,9 @@ bool CProgressDialog::OnCommand(int id, int code, HWND control) {
 }
 
 HBRUSH CProgressDialog::OnControlColour(HDC dc, HWND, UINT type) {
-    if (type == WM_CTLCOLORLISTBOX)
-        return nullptr;
+    if (type == WM_CTLCOLORLISTBOX) return nullptr;
     SetBkMode(dc, TRANSPARENT);
-    if (type == WM_CTLCOLORSTATIC)
-        return hollowBrush_;
+    if (type == WM_CTLCOLORSTATIC) return hollowBrush_;
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 

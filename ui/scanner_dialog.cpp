@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "device/startup_query.h"
 #include "ui/framework/module_state.h"
+#include "ui/message_thread.h"
 #include "ui/resources/string_ids.h"
 
 namespace z8::ui {
@@ -45,14 +47,43 @@ constexpr Tip kTips[] = {
 CScannerDialog::CScannerDialog(std::function<void()> closeRequest)
     : closeRequest_(std::move(closeRequest)),
       settings_(paths_),
-      profiles_(store_, LoadText(res::kStrProfileDefault)) {}
+      profiles_(store_, LoadText(res::kStrProfileDefault)),
+      serialLink_(serialDevice_, registry_, &pump_) {}
 
 void CScannerDialog::StartUp() {
-    if (started_)
-        return;
+    if (started_) return;
     started_ = true;
+    serialLink_.FindComPort();
+    if (serialLink_.Open()) {
+        const DeviceSetup current = CurrentDeviceSetup(settings_);
+        const StartupAnswers answers = QueryScanner(serialLink_, current);
+        StoreDeviceSetup(ApplyStartupAnswers(answers, current), settings_);
+        if (answers.status) lastStatus = *answers.status;
+        serialLink_.Close();
+    }
     profileIndex = kDefaultProfileIndex;
     profiles_.ApplyProfile(profileIndex, settings_);
+}
+
+void CScannerDialog::Scan() {
+    if (!serialLink_.Open()) {
+        ShowScanMessage(LoadText(res::kStrCannotCommunicate));
+        return;
+    }
+    previewScan = 0;
+    profiles_.StoreProfile(profiles_.DefaultName(), settings_);
+    serialLink_.Close();
+}
+
+void CScannerDialog::ShowScanMessage(const std::string& text) {
+    if (settings_.ShowUI() != 0) {
+        MessageBoxA(hwnd(), text.c_str(), LoadText(res::kStrDialogTitle).c_str(), MB_OK);
+    } else if (settings_.WantIndicators() && messageThread_ != nullptr) {
+        messageThread_->ShowProgress(SW_SHOW);
+        messageThread_->SetMessage(text);
+        Sleep(5000);
+        messageThread_->ShowProgress(SW_HIDE);
+    }
 }
 
 BOOL CScannerDialog::OnInitDialog() {
@@ -72,6 +103,7 @@ BOOL CScannerDialog::OnInitDialog() {
     SetDlgItemTextA(hwnd(), 1062, LoadText(res::kStrProfile).c_str());
     SetDlgItemTextA(hwnd(), 1061, LoadText(res::kStrCaptionImage).c_str());
     SetDlgItemTextA(hwnd(), 1064, " ");
+    if (settings_.ShowUI() != 0) serialLink_.SetPumpWindow(hwnd());
     return TRUE;
 }
 
@@ -79,8 +111,7 @@ void CScannerDialog::CreateToolTips() {
     toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
                                nullptr, InstanceModule(), nullptr);
-    if (toolTip_ == nullptr)
-        return;
+    if (toolTip_ == nullptr) return;
     SendMessageA(toolTip_, TTM_ACTIVATE, TRUE, 0);
     SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 200);
     SendMessageA(toolTip_, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 255), 0);

@@ -16,8 +16,7 @@ using namespace z8;
 int main() {
     GlobalMemoryTable memory;
     auto page = bench::A4Page(memory);
-    if (!page)
-        return 1;
+    if (!page) return 1;
     const std::size_t bytes = page->BytesPerLine() * static_cast<std::size_t>(page->Height());
     std::vector<std::uint8_t> copy(bytes);
     const double memcpyMs =

@@ -19,8 +19,7 @@ int main() {
     auto page = bench::A4Page(memory);
     const std::string folder = bench::ScratchFolder();
     const std::string source = folder + "/page.bmp", reduced = folder + "/small.bmp";
-    if (!page || !WriteImageFile(source, "BMP", *page, WriteOptions{}))
-        return 1;
+    if (!page || !WriteImageFile(source, "BMP", *page, WriteOptions{})) return 1;
 
     const double ours = bench::BestMilliseconds(5, [&] { CopyAtSize(*page, 300, 420); });
     const std::string command = "convert " + source + " -resize '300x420!' " + reduced;

@@ -19,8 +19,7 @@ int main() {
     const std::string folder = bench::ScratchFolder();
     const std::string source = folder + "/page.bmp";
     const std::string ours = folder + "/ours.jpg", theirs = folder + "/cjpeg.jpg";
-    if (!page || !WriteImageFile(source, "BMP", *page, WriteOptions{}))
-        return 1;
+    if (!page || !WriteImageFile(source, "BMP", *page, WriteOptions{})) return 1;
 
     WriteOptions options;
     options.Set("LOSSY_QUALITY", "90");

@@ -10,8 +10,7 @@ namespace z8::bench {
 std::unique_ptr<Image> A4Page(GlobalMemory& memory) {
     constexpr int kWidth = 2480, kHeight = 3508;
     auto page = Image::Create(memory, kWidth, kHeight, 24);
-    if (!page)
-        return nullptr;
+    if (!page) return nullptr;
     page->SetResolution(11811, 11811);
     std::uint32_t grain = 12345;
     for (int r = 0; r < kHeight; ++r) {

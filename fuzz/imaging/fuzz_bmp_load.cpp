@@ -14,11 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto image = z8::LoadBmpFromMemory(memory, data, size);
     if (image && static_cast<std::int64_t>(image->Width()) * image->Height() <= (1 << 20)) {
         auto copy = z8::CopyAtSize(*image, 17, 9);
-        if (copy)
-            z8::ReduceToBlackAndWhite(*copy);
+        if (copy) z8::ReduceToBlackAndWhite(*copy);
     }
     image.reset();
-    if (memory.LiveBlocks() != 0)
-        __builtin_trap();
+    if (memory.LiveBlocks() != 0) __builtin_trap();
     return 0;
 }

@@ -14,8 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     z8::GlobalMemoryTable memory;
     z8::GlobalHandle block = memory.Allocate(size);
-    if (!block)
-        return 0;
+    if (!block) return 0;
     std::memcpy(memory.Lock(block), data, size);
     memory.Unlock(block);
 
@@ -32,11 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         z8::ApplyFilter(*image, z8::ImageFilter::Descreen);
     }
     z8::GlobalHandle exported = image->ExportPackedDib();
-    if (!exported || memory.Size(exported) != image->PackedDib().size())
-        __builtin_trap();
+    if (!exported || memory.Size(exported) != image->PackedDib().size()) __builtin_trap();
     memory.Free(exported);
     image.reset();
-    if (memory.LiveBlocks() != 0)
-        __builtin_trap();
+    if (memory.LiveBlocks() != 0) __builtin_trap();
     return 0;
 }

@@ -5,8 +5,7 @@
 namespace z8 {
 
 GlobalHandle GlobalMemoryWin32::Allocate(std::size_t size) {
-    if (size == 0)
-        return nullptr;
+    if (size == 0) return nullptr;
     return GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
 }
 
@@ -23,8 +22,7 @@ std::size_t GlobalMemoryWin32::Size(GlobalHandle block) const {
 }
 
 void GlobalMemoryWin32::Free(GlobalHandle block) {
-    if (block)
-        GlobalFree(static_cast<HGLOBAL>(block));
+    if (block) GlobalFree(static_cast<HGLOBAL>(block));
 }
 
 }  // namespace z8

@@ -9,8 +9,7 @@ bool ParseCount(const std::string& text, int min, int max, int& out) {
     int value = 0;
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || value < min || value > max)
-        return false;
+    if (ec != std::errc() || ptr != end || value < min || value > max) return false;
     out = value;
     return true;
 }
@@ -34,6 +33,7 @@ const char* UsageText() {
            "  --ui / --no-ui   enable with or without the source's dialog (default --ui)\n"
            "  --hold SECONDS   end the session after this long if nothing happened\n"
            "  --cycles N       repeat the whole session N times in this process (1-100)\n"
+           "  --escape-after SECONDS  press Esc in the source's dialog after this long\n"
            "  --verbose        print each triplet with its return and condition codes\n"
            "\n"
            "exit codes: 0 success, 1 the manager or a source failed, 2 bad command line\n";
@@ -78,7 +78,13 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                 result.error = "--cycles takes a number from 1 to 100";
                 return result;
             }
-        } else if (session && (arg == "--source" || arg == "--hold" || arg == "--cycles")) {
+        } else if (session && arg == "--escape-after" && hasValue) {
+            if (!ParseCount(args[++i], 1, 3600, result.options.escapeAfter)) {
+                result.error = "--escape-after takes a number of seconds from 1 to 3600";
+                return result;
+            }
+        } else if (session && (arg == "--source" || arg == "--hold" || arg == "--cycles" ||
+                               arg == "--escape-after")) {
             result.error = arg + " needs a value";
             return result;
         } else {

@@ -14,6 +14,7 @@ struct Options {
     bool verbose = false;  // print every triplet's return and condition codes
     int holdSeconds = 0;   // end the session after this long without a transfer (0: wait)
     int cycles = 1;        // open/enable/disable/close cycles in one process
+    int escapeAfter = 0;   // press Esc in the source's dialog after this long (0: never)
 };
 
 struct ParseResult {

@@ -106,8 +106,7 @@ bool DsmClient::ListSources(std::vector<TW_IDENTITY>& sources) {
 }
 
 std::string AnsiToUtf8(const std::string& text) {
-    if (text.empty())
-        return text;
+    if (text.empty()) return text;
     const int wide =
         MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring w(static_cast<size_t>(wide), L'\0');

@@ -1,5 +1,7 @@
 #include "tools/z8scan/session.h"
 
+#include <tlhelp32.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -27,19 +29,45 @@ const char* MessageName(TW_UINT16 msg) {
     }
 }
 
+BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// Threads and top-level windows of this process, to show that a disabled
+// source leaves none of its own behind.
+std::string ProcessCensus() {
+    int threads = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+        THREADENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Thread32First(snapshot, &entry); more;
+             more = Thread32Next(snapshot, &entry)) {
+            if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++threads;
+        }
+        CloseHandle(snapshot);
+    }
+    int windows = 0;
+    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&windows));
+    return std::to_string(threads) + " threads, " + std::to_string(windows) + " windows";
+}
+
 class Session {
 public:
     Session(DsmClient& dsm, const Options& options) : dsm_(dsm), options_(options) {}
 
     bool Run() {
-        if (!FindSource())
-            return false;
-        if (!Step(nullptr, DAT_IDENTITY, MSG_OPENDS, &source_))
-            return false;
+        if (!FindSource()) return false;
+        if (!Step(nullptr, DAT_IDENTITY, MSG_OPENDS, &source_)) return false;
         std::printf("opened: %s (Id %lu)\n", source_.ProductName,
                     static_cast<unsigned long>(source_.Id));
+        if (options_.verbose) std::printf("before enable: %s\n", ProcessCensus().c_str());
         bool ok = Enable() && EventLoop();
         ok = Disable() && ok;
+        if (options_.verbose) std::printf("after disable: %s\n", ProcessCensus().c_str());
         ok = Step(&source_, DAT_IDENTITY, MSG_CLOSEDS, &source_) && ok;
         std::printf("closed\n");
         return ok;
@@ -60,8 +88,7 @@ private:
     }
 
     bool FindSource() {
-        if (options_.source.empty())
-            return Step(nullptr, DAT_IDENTITY, MSG_GETDEFAULT, &source_);
+        if (options_.source.empty()) return Step(nullptr, DAT_IDENTITY, MSG_GETDEFAULT, &source_);
         std::vector<TW_IDENTITY> sources;
         if (!dsm_.ListSources(sources)) {
             std::fprintf(stderr, "z8scan: %s\n", dsm_.error().c_str());
@@ -100,6 +127,8 @@ private:
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, nullptr);
         const DWORD start = GetTickCount();
         bool ok = true;
+        int sourceEvents = 0, otherEvents = 0;
+        bool escaped = false;
         MSG msg;
         while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
             TW_EVENT event{};
@@ -108,8 +137,11 @@ private:
             const TW_UINT16 rc =
                 dsm_.Call(&source_, DG_CONTROL, DAT_EVENT, MSG_PROCESSEVENT, &event);
             if (rc == TWRC_NOTDSEVENT) {
+                ++otherEvents;
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
+            } else if (rc == TWRC_DSEVENT) {
+                ++sourceEvents;
             }
             if (event.TWMessage == MSG_XFERREADY) {
                 std::printf("event: MSG_XFERREADY\n");
@@ -119,6 +151,11 @@ private:
                 std::printf("event: MSG_CLOSEDSREQ\n");
                 break;
             }
+            const DWORD elapsed = GetTickCount() - start;
+            if (!escaped && options_.escapeAfter > 0 &&
+                elapsed >= static_cast<DWORD>(options_.escapeAfter) * 1000u) {
+                escaped = PressEscape();
+            }
             if (options_.holdSeconds > 0 &&
                 GetTickCount() - start >= static_cast<DWORD>(options_.holdSeconds) * 1000u) {
                 std::printf("hold expired\n");
@@ -126,7 +163,22 @@ private:
             }
         }
         KillTimer(nullptr, timer);
+        if (options_.verbose) {
+            std::printf("events: %d for the source, %d for the application\n", sourceEvents,
+                        otherEvents);
+        }
         return ok;
+    }
+
+    // Esc goes to the source's dialog as a user would type it, so that it
+    // travels through MSG_PROCESSEVENT like any key.
+    bool PressEscape() {
+        const std::string title(source_.ProductName, strnlen(source_.ProductName, 34));
+        HWND dialog = FindWindowA("#32770", title.c_str());
+        if (dialog == nullptr) return false;
+        std::printf("pressing Esc\n");
+        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
+        return true;
     }
 
     DsmClient& dsm_;
@@ -139,11 +191,9 @@ private:
 
 int RunSession(DsmClient& dsm, const Options& options) {
     for (int cycle = 1; cycle <= options.cycles; ++cycle) {
-        if (options.cycles > 1)
-            std::printf("cycle %d\n", cycle);
+        if (options.cycles > 1) std::printf("cycle %d\n", cycle);
         Session session(dsm, options);
-        if (!session.Run())
-            return 1;
+        if (!session.Run()) return 1;
         std::fflush(stdout);
     }
     return 0;

@@ -19,8 +19,7 @@ INT_PTR Dialog::RunModal(HINSTANCE resources, int templateId, HWND parent) {
 }
 
 void Dialog::Destroy() {
-    if (hwnd_ != nullptr && !modal_)
-        DestroyWindow(hwnd_);
+    if (hwnd_ != nullptr && !modal_) DestroyWindow(hwnd_);
 }
 
 void Dialog::EndModal(INT_PTR result) {
@@ -45,8 +44,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     } else {
         self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
     }
-    if (self == nullptr)
-        return FALSE;
+    if (self == nullptr) return FALSE;
     try {
         return self->Dispatch(message, wParam, lParam);
     } catch (...) {

@@ -3,19 +3,15 @@
 namespace z8::ui {
 
 UiThread::~UiThread() {
-    if (thread_ != nullptr)
-        CloseHandle(thread_);
-    if (started_ != nullptr)
-        CloseHandle(started_);
+    if (thread_ != nullptr) CloseHandle(thread_);
+    if (started_ != nullptr) CloseHandle(started_);
 }
 
 bool UiThread::Start() {
     started_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (started_ == nullptr)
-        return false;
+    if (started_ == nullptr) return false;
     thread_ = CreateThread(nullptr, 0, &UiThread::Main, this, 0, nullptr);
-    if (thread_ == nullptr)
-        return false;
+    if (thread_ == nullptr) return false;
     HANDLE waits[2] = {started_, thread_};
     WaitForMultipleObjects(2, waits, FALSE, INFINITE);
     return initialised_;
@@ -23,8 +19,7 @@ bool UiThread::Start() {
 
 DWORD UiThread::ExitCode() const {
     DWORD code = 0;
-    if (thread_ == nullptr || !GetExitCodeThread(thread_, &code))
-        return 0;
+    if (thread_ == nullptr || !GetExitCodeThread(thread_, &code)) return 0;
     return code;
 }
 
@@ -39,13 +34,11 @@ DWORD UiThread::Run() {
         initialised_ = false;
     }
     SetEvent(started_);
-    if (!initialised_)
-        return 0;
+    if (!initialised_) return 0;
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND main = MainWindow();
-        if (main != nullptr && IsDialogMessageA(main, &msg))
-            continue;
+        if (main != nullptr && IsDialogMessageA(main, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -52,10 +52,8 @@ protected:
         if (state >= 5) {
             ASSERT_EQ(Enable(1), TWRC_SUCCESS);
         }
-        if (state >= 6)
-            source.NotifyTransferReady();
-        if (state >= 7)
-            source.state.sourceState = 7;
+        if (state >= 6) source.NotifyTransferReady();
+        if (state >= 7) source.state.sourceState = 7;
         ui.calls.clear();
         manager.sent.clear();
         ASSERT_EQ(source.state.sourceState, state);

@@ -26,8 +26,7 @@ public:
     void StartMessageThread() override { Record("StartMessageThread"); }
     void RunScanCommand() override {
         Record("RunScanCommand");
-        if (onScan)
-            onScan();
+        if (onScan) onScan();
     }
     void ShowDialog() override { Record("ShowDialog"); }
     void HideDialog() override { Record("HideDialog"); }

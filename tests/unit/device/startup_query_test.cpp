@@ -115,5 +115,25 @@ TEST_F(StartupQueryTest, FailedStatusKeepsTheAbilities) {
     EXPECT_EQ(ApplyStartupAnswers(answers, {}), (DeviceSetup{0, 5, 1, 0}));
 }
 
+class FixedPaths final : public SystemPaths {
+public:
+    std::string WindowsDirectory() const override { return "C:\\WINDOWS"; }
+};
+
+TEST(DeviceSetupInSettings, RoundTripsAndTheFeederFollowsTheSource) {
+    FixedPaths paths;
+    CScanSettings settings(paths);
+    EXPECT_EQ(CurrentDeviceSetup(settings), DeviceSetup{});
+
+    StoreDeviceSetup({0, 4, kSourceFeeder, 1}, settings);
+    EXPECT_EQ(CurrentDeviceSetup(settings), (DeviceSetup{0, 4, kSourceFeeder, 1}));
+    EXPECT_EQ(settings.FeederSelected(), 1);
+    EXPECT_TRUE(settings.FeederLoaded());
+
+    StoreDeviceSetup({2, 5, kSourceFlatbed, 0}, settings);
+    EXPECT_EQ(settings.FeederSelected(), 0);
+    EXPECT_FALSE(settings.FeederLoaded());
+}
+
 }  // namespace
 }  // namespace z8

@@ -22,10 +22,8 @@ constexpr int kHeight = 7;
 
 std::unique_ptr<Image> Sample(GlobalMemory& memory, int bits) {
     auto image = MakeImage(memory, kWidth, kHeight, bits, [bits](int x, int y) -> std::uint32_t {
-        if (bits == 1)
-            return (x * x + 3 * y) % 7 < 3;
-        if (bits == 8)
-            return static_cast<std::uint32_t>(x * 19 + y * 31) & 0xFF;
+        if (bits == 1) return (x * x + 3 * y) % 7 < 3;
+        if (bits == 8) return static_cast<std::uint32_t>(x * 19 + y * 31) & 0xFF;
         return static_cast<std::uint32_t>((x * 19) << 16 | (y * 35) << 8 | ((x + y) * 9)) &
                0xFFFFFF;
     });
@@ -84,8 +82,7 @@ TEST_F(ImageFiles, BmpOpensInAnIndependentReaderWithTheSamePixels) {
     for (int bits : {1, 8, 24}) {
         SCOPED_TRACE(bits);
         auto image = Sample(memory, bits);
-        if (bits == 8)
-            image->Palette()[19] = RgbQuad{10, 200, 30, 0};  // any table travels
+        if (bits == 8) image->Palette()[19] = RgbQuad{10, 200, 30, 0};  // any table travels
         const std::string file = folder.File("page" + std::to_string(bits) + ".bmp");
         ASSERT_TRUE(WriteImageFile(file, "BMP", *image, WriteOptions{}));
         EXPECT_EQ(Run("identify -format '%m %w %h' '" + file + "'"), "BMP3 13 7");
@@ -111,10 +108,8 @@ TEST_F(ImageFiles, TiffCarriesTheBaselineTagsAndTheSamePixels) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.bits) + (c.packBits ? " packbits" : " none"));
         auto image = Sample(memory, c.bits);
-        if (c.swapped && c.bits == 1)
-            std::swap(image->Palette()[0], image->Palette()[1]);
-        if (c.swapped && c.bits == 8)
-            image->Palette()[19] = RgbQuad{10, 200, 30, 0};
+        if (c.swapped && c.bits == 1) std::swap(image->Palette()[0], image->Palette()[1]);
+        if (c.swapped && c.bits == 8) image->Palette()[19] = RgbQuad{10, 200, 30, 0};
         const std::string file = folder.File("page.tif");
         ASSERT_TRUE(WriteImageFile(file, "TIF", *image, TiffOptions(c.packBits)));
 

@@ -12,8 +12,7 @@ namespace z8::test {
 std::unique_ptr<Image> MakeImage(GlobalMemory& memory, int width, int height, int bitCount,
                                  const std::function<std::uint32_t(int x, int y)>& value) {
     auto image = Image::Create(memory, width, height, static_cast<std::uint16_t>(bitCount));
-    if (!image)
-        return nullptr;
+    if (!image) return nullptr;
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = image->Row(height - 1 - y);
         for (int x = 0; x < width; ++x) {
@@ -98,8 +97,7 @@ std::vector<std::uint8_t> BlockBytes(GlobalMemory& memory, GlobalHandle block) {
 
 TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "z8imaging-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        ADD_FAILURE() << "cannot create a temporary folder";
+    if (!mkdtemp(pattern.data())) ADD_FAILURE() << "cannot create a temporary folder";
     path_ = pattern;
 }
 
@@ -111,8 +109,7 @@ TempFolder::~TempFolder() {
 bool RunCommand(const std::string& command, std::string& out) {
     out.clear();
     std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return false;
+    if (!pipe) return false;
     char buffer[1 << 14];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
@@ -122,8 +119,7 @@ bool RunCommand(const std::string& command, std::string& out) {
 
 testing::AssertionResult ToolAvailable(const std::string& tool) {
     std::string out;
-    if (RunCommand("command -v " + tool, out))
-        return testing::AssertionSuccess();
+    if (RunCommand("command -v " + tool, out)) return testing::AssertionSuccess();
     return testing::AssertionFailure()
            << "the independent reader '" << tool
            << "' is not installed: run scripts/bootstrap.sh (it installs libtiff-tools, "
@@ -136,13 +132,11 @@ bool ParsePnm(const std::string& data, int& width, int& height, std::vector<std:
     int maxval = 0;
     in >> magic >> width >> height >> maxval;
     in.get();
-    if ((magic != "P5" && magic != "P6") || maxval != 255 || !in)
-        return false;
+    if ((magic != "P5" && magic != "P6") || maxval != 255 || !in) return false;
     const std::size_t channels = magic == "P6" ? 3 : 1;
     const std::size_t count = static_cast<std::size_t>(width) * height * channels;
     const std::size_t start = static_cast<std::size_t>(in.tellg());
-    if (data.size() < start + count)
-        return false;
+    if (data.size() < start + count) return false;
     const auto* p = reinterpret_cast<const std::uint8_t*>(data.data()) + start;
     rgb.clear();
     for (std::size_t i = 0; i < count; ++i)

@@ -9,8 +9,7 @@ namespace z8 {
 namespace {
 
 ::testing::AssertionResult IsFix(TW_FIX32 value, TW_INT16 whole, TW_UINT16 frac) {
-    if (value.Whole == whole && value.Frac == frac)
-        return ::testing::AssertionSuccess();
+    if (value.Whole == whole && value.Frac == frac) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << value.Whole << "/" << value.Frac << " instead of " << whole << "/" << frac;
 }

@@ -39,11 +39,9 @@ public:
     }
     uint32_t GetSectionNames(char* buffer, uint32_t size, const char* file) override {
         ++listings;
-        if (answers.empty())
-            return inner_.GetSectionNames(buffer, size, file);
+        if (answers.empty()) return inner_.GetSectionNames(buffer, size, file);
         const uint32_t answer = answers.front();
-        if (answers.size() > 1 || !repeatLast)
-            answers.pop_front();
+        if (answers.size() > 1 || !repeatLast) answers.pop_front();
         return answer;
     }
 

@@ -21,8 +21,7 @@ private:
 };
 
 ::testing::AssertionResult IsFix(TW_FIX32 value, TW_INT16 whole, TW_UINT16 frac) {
-    if (value.Whole == whole && value.Frac == frac)
-        return ::testing::AssertionSuccess();
+    if (value.Whole == whole && value.Frac == frac) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << value.Whole << "/" << value.Frac << " instead of " << whole << "/" << frac;
 }
@@ -30,8 +29,7 @@ private:
 // Within `units` 1/65536 of the expected real.
 ::testing::AssertionResult Near(TW_FIX32 value, double expected, int units = 2) {
     const double real = value.Whole + value.Frac / 65536.0;
-    if (std::fabs(real - expected) <= units / 65536.0)
-        return ::testing::AssertionSuccess();
+    if (std::fabs(real - expected) <= units / 65536.0) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << real << " instead of " << expected;
 }
 
@@ -235,8 +233,7 @@ TEST_F(ScanSettingsTest, ConvertUnitsRoundTripsThroughEveryPair) {
     const TW_UINT16 units[] = {TWUN_INCHES, TWUN_CENTIMETERS, TWUN_PIXELS};
     for (const TW_UINT16 from : units) {
         for (const TW_UINT16 to : units) {
-            if (from == to)
-                continue;
+            if (from == to) continue;
             CScanSettings t(paths);
             t.SetXResolutionIndex(4);
             t.SetYResolutionIndex(2);

@@ -15,8 +15,9 @@ TEST(CommandLine, KnownCommands) {
 }
 
 TEST(CommandLine, SessionOptions) {
-    const ParseResult r = ParseCommandLine({"session", "--source", "VARUR UZ Edazi 1.0", "--no-ui",
-                                            "--hold", "3", "--cycles", "2", "--verbose"});
+    const ParseResult r =
+        ParseCommandLine({"session", "--source", "VARUR UZ Edazi 1.0", "--no-ui", "--hold", "3",
+                          "--cycles", "2", "--verbose", "--escape-after", "2"});
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.options.command, Command::Session);
     EXPECT_EQ(r.options.source, "VARUR UZ Edazi 1.0");
@@ -24,6 +25,7 @@ TEST(CommandLine, SessionOptions) {
     EXPECT_EQ(r.options.holdSeconds, 3);
     EXPECT_EQ(r.options.cycles, 2);
     EXPECT_TRUE(r.options.verbose);
+    EXPECT_EQ(r.options.escapeAfter, 2);
 
     const ParseResult defaults = ParseCommandLine({"session"});
     EXPECT_TRUE(defaults.options.showUI);

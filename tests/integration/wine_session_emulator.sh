@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# wine_session_emulator.sh RIG ARCH SOURCE.ds Z8SCAN.exe Z8EMU ARTEFACTS
+# Whole application sessions through Wine's twain_32.dll against the scanner
+# emulator on COM1: open, enable with and without the dialog, disable, close,
+# twice in one process; a second process cannot load the source meanwhile;
+# without a scanner the source does not open. A screenshot of the dialog is
+# kept in ARTEFACTS.
+set -euo pipefail
+rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
+
+[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
+link=$("$rig" map-com1)
+"$rig" install "$arch" "$source"
+mkdir -p "$artefacts"
+work=$(mktemp -d)
+emu=""
+cleanup() {
+  if [ -n "$emu" ]; then kill -TERM "$emu" 2>/dev/null || true; wait "$emu" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+count() { grep -cxF -- "$2" <<<"$1" || true; }
+
+"$emulator" --link "$link" --flatbed 2 --feeder 1 --idle-timeout 120 >/dev/null &
+emu=$!
+for _ in $(seq 100); do [ -L "$link" ] && break; sleep 0.05; done
+
+session() { "$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose "$@"; }
+
+# With the dialog, two cycles; the screenshot is taken while the first holds.
+session --ui --hold 4 --cycles 2 >"$work/ui" 2>&1 &
+pid=$!
+sleep 2.5
+DISPLAY=$(cat "$(dirname "$link")/xvfb.display") import -window root "$artefacts/scanner_dialog_$arch.png" ||
+  fail "no screenshot"
+# Meanwhile a second process cannot load the source.
+second=$("$rig" run "$z8scan" list || true)
+wait "$pid" || fail "the session with the dialog failed"
+out=$(cat "$work/ui")
+printf '%s\n' "$out"
+[ "$(count "$out" 'MSG_OPENDS -> rc 0 cc 0')" -eq 2 ] || fail "not opened twice"
+[ "$(count "$out" 'MSG_ENABLEDS -> rc 0 cc 0')" -eq 2 ] || fail "not enabled twice"
+[ "$(count "$out" 'MSG_DISABLEDS -> rc 0 cc 0')" -eq 2 ] || fail "not disabled twice"
+[ "$(count "$out" 'MSG_CLOSEDS -> rc 0 cc 0')" -eq 2 ] || fail "not closed twice"
+grep -q '^events: [0-9]* for the source, [1-9][0-9]* for the application$' <<<"$out" ||
+  fail "application messages were not handed back"
+before=$(sed -n 's/^before enable: //p' <<<"$out" | sort -u)
+after=$(sed -n 's/^after disable: //p' <<<"$out" | sort -u)
+[ -n "$before" ] && [ "$before" = "$after" ] || fail "threads or windows left behind: '$before' / '$after'"
+printf 'second process:\n%s\n' "$second"
+if grep -q 'ProductName: VARUR UZ Edazi 1.0' <<<"$second"; then
+  fail "a second process loaded the source"
+fi
+
+# Esc in the dialog travels through MSG_PROCESSEVENT and cancels it: the
+# settings are stored as the default profile and the application is asked to
+# close the source.
+ini=$(dirname "$link")/prefix/drive_c/windows/ViruvoVozav.ini
+rm -f "$ini"
+out=$(session --ui --escape-after 2 --hold 20) || fail "the cancelled session failed"
+printf '%s\n' "$out"
+grep -qxF 'event: MSG_CLOSEDSREQ' <<<"$out" || fail "no close request after Esc"
+grep -qx $'\\[Par d\xe9faut\\]\r' "$ini" 2>/dev/null || fail "the default profile was not stored"
+
+# Without the dialog: the scan command runs inside MSG_ENABLEDS.
+out=$(session --no-ui --hold 2) || fail "the session without the dialog failed"
+printf '%s\n' "$out"
+grep -qxF 'MSG_ENABLEDS -> rc 0 cc 0' <<<"$out" || fail "not enabled without the dialog"
+
+# No scanner: the source loads but does not open.
+kill -TERM "$emu"; wait "$emu" || true; emu=""
+set +e
+out=$(session --hold 2)
+rc=$?
+set -e
+printf '%s\n' "$out"
+[ "$rc" -eq 1 ] || fail "opened without a scanner (exit $rc)"
+grep -q '^MSG_OPENDS -> rc 1' <<<"$out" || fail "MSG_OPENDS was not refused"
+exit $status
