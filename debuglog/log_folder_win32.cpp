@@ -1,16 +1,8 @@
-#include <windows.h>
-
 #include "debuglog/log_folder.h"
+#include "platform/win32/system_paths_win32.h"
 
 namespace z8 {
 
-std::string DefaultLogFolder() {
-    char folder[MAX_PATH];
-    const UINT length = GetWindowsDirectoryA(folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder) {
-        return std::string();
-    }
-    return std::string(folder, length);
-}
+std::string DefaultLogFolder() { return Win32SystemPaths().WindowsDirectory(); }
 
 }  // namespace z8

@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include "launcher/launcher_startup.h"
-#include "launcher/profile_file_win32.h"
 #include "platform/module_path.h"
 #include "platform/process_runner.h"
 #include "platform/user_locale.h"
+#include "platform/win32/profile_store_win32.h"
+#include "platform/win32/system_paths_win32.h"
 #include "ui/framework/application.h"
 
 namespace z8 {
@@ -14,11 +15,7 @@ namespace {
 
 class Win32LauncherSystem final : public LauncherSystem {
 public:
-    std::string WindowsDirectory() override {
-        char folder[MAX_PATH];
-        const UINT length = GetWindowsDirectoryA(folder, sizeof folder);
-        return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
-    }
+    std::string WindowsDirectory() override { return paths_.WindowsDirectory(); }
     std::string ModuleFileName() override { return ModuleFilePath(); }
     void ChangeDirectory(const std::string& path) override { SetCurrentDirectoryA(path.c_str()); }
     std::optional<std::string> UserLanguageIdText() override { return z8::UserLanguageIdText(); }
@@ -28,7 +25,8 @@ public:
     ProfileStore& Profiles() override { return profiles_; }
 
 private:
-    Win32ProfileFile profiles_;
+    Win32SystemPaths paths_;
+    Win32ProfileStore profiles_;
 };
 
 class CLauncherApp final : public CApplication {
