@@ -28,6 +28,9 @@ struct Answer {
     TW_UINT16 rc = 0;
     TW_UINT16 cc = 0;         // from DAT_STATUS after a failure
     TW_CAPABILITY request{};  // as the source left it
+    // Copied out of the packed record, where the handle may be misaligned.
+    GlobalHandle handle = nullptr;
+    TW_UINT16 conType = 0;
 };
 
 inline TW_UINT32 ReadU32(const uint8_t* p) {
@@ -88,6 +91,8 @@ protected:
         Answer answer;
         answer.rc = source.Entry(&app, DG_CONTROL, DAT_CAPABILITY, msg, &request);
         answer.request = request;
+        answer.handle = request.hContainer;
+        answer.conType = request.ConType;
         answer.cc = answer.rc == TWRC_SUCCESS ? TWCC_SUCCESS : Status();
         return answer;
     }
@@ -101,13 +106,13 @@ protected:
     Container Take(const Answer& answer) {
         Container c;
         EXPECT_EQ(answer.rc, TWRC_SUCCESS) << "cc " << answer.cc;
-        const GlobalHandle block = answer.request.hContainer;
+        const GlobalHandle block = answer.handle;
         if (answer.rc != TWRC_SUCCESS || block == nullptr) {
             ADD_FAILURE() << "no container";
             return c;
         }
         EXPECT_EQ(memory.LockCount(block), 0u) << "container left locked";
-        c.conType = answer.request.ConType;
+        c.conType = answer.conType;
         c.blockSize = memory.Size(block);
         const auto* p = static_cast<const uint8_t*>(memory.Lock(block));
         c.itemType = ReadU16(p);
@@ -161,8 +166,8 @@ protected:
         std::memcpy(p, bytes, blockSize < 6 ? blockSize : 6);
         memory.Unlock(block);
         const Answer answer = Send(MSG_SET, TW_CAPABILITY{cap, conType, block});
-        EXPECT_EQ(answer.request.hContainer, block);
-        EXPECT_EQ(answer.request.ConType, conType);
+        EXPECT_EQ(answer.handle, block);
+        EXPECT_EQ(answer.conType, conType);
         EXPECT_EQ(memory.Size(block), blockSize) << "the application's container was freed";
         EXPECT_EQ(memory.LockCount(block), 0u);
         memory.Free(block);

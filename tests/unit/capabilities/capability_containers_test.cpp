@@ -56,7 +56,7 @@ TEST(CapabilityContainers, BlocksThatCannotBeLockedAreFreedAndReportedAsLowMemor
     EXPECT_EQ(BuildRange(memory, cap, RangeValues{}), TWCC_LOWMEMORY);
     EXPECT_EQ(BuildEnumeration(memory, cap, UInt16Items(items), 0, 0), TWCC_LOWMEMORY);
     EXPECT_EQ(BuildArray(memory, cap, UInt16Items(items)), TWCC_LOWMEMORY);
-    EXPECT_EQ(cap.hContainer, nullptr);
+    EXPECT_EQ(GlobalHandle{cap.hContainer}, nullptr);
     EXPECT_EQ(cap.ConType, TWON_DONTCARE16);
     EXPECT_EQ(memory.table.LiveBlocks(), 0u);
 

@@ -337,8 +337,8 @@ TEST_F(CapabilityHandlers, AcceptAnythingLeavesTheContainerAsPassed) {
         for (TW_UINT16 msg : {MSG_GET, MSG_GETCURRENT, MSG_GETDEFAULT, MSG_RESET}) {
             const Answer answer = Send(msg, TW_CAPABILITY{cap, TWON_ONEVALUE, mine});
             EXPECT_EQ(answer.rc, TWRC_SUCCESS);
-            EXPECT_EQ(answer.request.hContainer, mine);
-            EXPECT_EQ(answer.request.ConType, TWON_ONEVALUE);
+            EXPECT_EQ(answer.handle, mine);
+            EXPECT_EQ(answer.conType, TWON_ONEVALUE);
         }
     }
     memory.Free(mine);
@@ -349,7 +349,7 @@ TEST_F(CapabilityHandlers, UnreadableSetContainersAreRefused) {
     for (GlobalHandle handle : {GlobalHandle{nullptr}, unknown}) {
         const Answer answer = Send(MSG_SET, TW_CAPABILITY{ICAP_GAMMA, TWON_ONEVALUE, handle});
         EXPECT_EQ(Refusal(answer), TWCC_BADVALUE);
-        EXPECT_EQ(answer.request.hContainer, handle);
+        EXPECT_EQ(answer.handle, handle);
         EXPECT_EQ(Refusal(Send(MSG_SET, TW_CAPABILITY{ICAP_BITDEPTH, TWON_ONEVALUE, handle})),
                   TWCC_BADVALUE);
     }
@@ -373,7 +373,7 @@ TEST_F(CapabilityHandlers, UnreadableSetContainersAreRefused) {
 TEST_F(CapabilityHandlers, AnswersNeverFreeWhatTheApplicationPassed) {
     const GlobalHandle mine = memory.Allocate(6);
     const Answer answer = Send(MSG_GET, TW_CAPABILITY{ICAP_UNITS, TWON_ONEVALUE, mine});
-    EXPECT_NE(answer.request.hContainer, mine);
+    EXPECT_NE(answer.handle, mine);
     EXPECT_EQ(memory.Size(mine), 6u);
     EXPECT_EQ(Take(answer).conType, TWON_ENUMERATION);
     memory.Free(mine);

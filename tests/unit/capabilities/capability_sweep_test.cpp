@@ -103,13 +103,13 @@ protected:
         if (want.cc != TWCC_SUCCESS) {
             EXPECT_EQ(answer.rc, TWRC_FAILURE);
             EXPECT_EQ(answer.cc, want.cc);
-            EXPECT_EQ(answer.request.hContainer, sent.hContainer);
+            EXPECT_EQ(answer.handle, GlobalHandle{sent.hContainer});
             return;
         }
         ASSERT_EQ(answer.rc, TWRC_SUCCESS) << "cc " << answer.cc;
         if (want.conType == 0) {
-            EXPECT_EQ(answer.request.ConType, sent.ConType);
-            EXPECT_EQ(answer.request.hContainer, sent.hContainer);
+            EXPECT_EQ(answer.conType, sent.ConType);
+            EXPECT_EQ(answer.handle, GlobalHandle{sent.hContainer});
             return;
         }
         const test::Container c = Take(answer);
@@ -179,11 +179,11 @@ TEST_F(CapabilitySweep, AllocationFailureIsLowMemoryForEveryMessageThatBuilds) {
             if (want.conType != 0) {
                 EXPECT_EQ(answer.rc, TWRC_FAILURE);
                 EXPECT_EQ(answer.cc, TWCC_LOWMEMORY);
-                EXPECT_EQ(answer.request.hContainer, nullptr);
-                EXPECT_EQ(answer.request.ConType, TWON_DONTCARE16);
+                EXPECT_EQ(answer.handle, nullptr);
+                EXPECT_EQ(answer.conType, TWON_DONTCARE16);
             } else {
                 EXPECT_EQ(answer.cc, want.cc);
-                EXPECT_EQ(answer.request.hContainer, stale);
+                EXPECT_EQ(answer.handle, stale);
             }
         }
     }
@@ -198,7 +198,7 @@ TEST_F(CapabilitySweep, UnsupportedCapabilitiesFollowTheMessageRules) {
             const Answer answer = Ask(cap, msg);
             EXPECT_EQ(answer.rc, TWRC_FAILURE);
             EXPECT_EQ(answer.cc, TWCC_CAPUNSUPPORTED);
-            EXPECT_EQ(answer.request.hContainer, nullptr);
+            EXPECT_EQ(answer.handle, nullptr);
         }
         EXPECT_EQ(SetWith(cap, TWTY_UINT16, 1).cc, TWCC_CAPUNSUPPORTED);
         // The container type is judged before the lookup, the message before both.
