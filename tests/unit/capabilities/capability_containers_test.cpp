@@ -28,26 +28,6 @@ GlobalHandle OneValueBlock(GlobalMemory& memory, const std::array<uint8_t, 6>& b
     return block;
 }
 
-TEST(CapabilityContainers, ItemSizes) {
-    EXPECT_EQ(ItemSize(TWTY_INT8), 1u);
-    EXPECT_EQ(ItemSize(TWTY_UINT8), 1u);
-    EXPECT_EQ(ItemSize(TWTY_INT16), 2u);
-    EXPECT_EQ(ItemSize(TWTY_UINT16), 2u);
-    EXPECT_EQ(ItemSize(TWTY_BOOL), 2u);
-    EXPECT_EQ(ItemSize(TWTY_INT32), 4u);
-    EXPECT_EQ(ItemSize(TWTY_UINT32), 4u);
-    EXPECT_EQ(ItemSize(TWTY_FIX32), 4u);
-    EXPECT_EQ(ItemSize(TWTY_FRAME), 0u);
-    EXPECT_EQ(ItemSize(TWTY_STR255), 0u);
-}
-
-TEST(CapabilityContainers, FixedPointFieldsKeepTheWholePartFirst) {
-    EXPECT_EQ(Fix32Bits(TW_FIX32{-100, 1}), 0x0001FF9Cu);
-    const TW_FIX32 back = Fix32FromBits(0x0001FF9Cu);
-    EXPECT_EQ(back.Whole, -100);
-    EXPECT_EQ(back.Frac, 1);
-}
-
 TEST(CapabilityContainers, BlocksThatCannotBeLockedAreFreedAndReportedAsLowMemory) {
     UnlockableMemory memory;
     const std::array<TW_UINT16, 2> items{1, 2};
