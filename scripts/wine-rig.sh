@@ -5,6 +5,8 @@
 #   wine-rig.sh prefix                       create the prefix once (about 20 s)
 #   wine-rig.sh install win32|win64 FILE.ds  install a source as sane.ds
 #   wine-rig.sh run PROGRAM.exe [ARGS...]    run a program in the prefix
+#   wine-rig.sh map-com1 [PATH]              COM1 := PATH (default build/rig/com1,
+#                                            the scanner emulator's link); prints PATH
 #   wine-rig.sh stop                         stop wineserver and the X server
 set -euo pipefail
 
@@ -89,6 +91,22 @@ setup() {
   start_wineserver
 }
 
+map_com1() {
+  # Wine opens COM1 as the device that HKLM\Software\Wine\Ports names; its
+  # dosdevices link is rewritten from that value when the server starts again.
+  # The port driver's key (NT family, value "2" = 1) names \\.\COM1.
+  local path=$1
+  [ "$(readlink "$WINEPREFIX/dosdevices/com1" 2>/dev/null || true)" = "$path" ] && return
+  say "mapping COM1 to $path"
+  wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$path" /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKLM\System\CurrentControlSet\Services\QXXNT\Parameters' /v 2 /t REG_DWORD /d 1 /f \
+    </dev/null >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  start_wineserver
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
 cmd=${1:-}
 shift || true
 case $cmd in
@@ -117,6 +135,15 @@ case $cmd in
     wine cmd /c exit </dev/null >/dev/null 2>&1
     exec wine "$@" </dev/null
     ;;
+  map-com1)
+    path=${1:-$rig/com1}
+    locked setup
+    # Wine's background processes start here again: give them the X server.
+    DISPLAY=$(cat "$rig/xvfb.display")
+    export DISPLAY
+    locked map_com1 "$path"
+    echo "$path"
+    ;;
   stop)
     if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1 || true; fi
     if [ -f "$rig/xvfb.pid" ]; then
@@ -125,7 +152,7 @@ case $cmd in
     fi
     ;;
   *)
-    sed -n '2,9p' "$0" >&2
+    sed -n '2,11p' "$0" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,75 @@
+// Natively the names live in a table of this process: enough for the log
+// library's own uniqueness rule, which is all that runs here.
+#include <chrono>
+#include <mutex>
+#include <set>
+#include <thread>
+
+#include "platform/named_mutex.h"
+
+namespace z8 {
+namespace {
+
+class NameTable {
+public:
+    bool Claim(const std::string& name) {
+        std::lock_guard<std::mutex> guard(lock_);
+        return names_.insert(name).second;
+    }
+    void Release(const std::string& name) {
+        std::lock_guard<std::mutex> guard(lock_);
+        names_.erase(name);
+    }
+
+private:
+    std::mutex lock_;
+    std::set<std::string> names_;
+};
+
+NameTable& Names() {
+    static NameTable table;
+    return table;
+}
+
+class ProcessNamedMutex final : public NamedMutex {
+public:
+    explicit ProcessNamedMutex(std::string name) : name_(std::move(name)) {}
+    ~ProcessNamedMutex() override { Names().Release(name_); }
+
+    void Lock() override { mutex_.lock(); }
+    void Unlock() override { mutex_.unlock(); }
+
+private:
+    std::string name_;
+    std::recursive_mutex mutex_;
+};
+
+class ProcessMutexSystem final : public MutexSystem {
+public:
+    Created Create(const std::string& name) override {
+        Created created;
+        if (!Names().Claim(name)) {
+            created.alreadyExisted = true;
+            return created;
+        }
+        created.mutex = std::make_unique<ProcessNamedMutex>(name);
+        return created;
+    }
+    uint32_t TickCount() override {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        return static_cast<uint32_t>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+    }
+    void Sleep(uint32_t milliseconds) override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+};
+
+}  // namespace
+
+MutexSystem& SystemMutexes() {
+    static ProcessMutexSystem system;
+    return system;
+}
+
+}  // namespace z8
