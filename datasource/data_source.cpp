@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "datasource/capability_table.h"
 #include "datasource/triplet_table.h"
 
 namespace z8 {
@@ -59,6 +60,8 @@ TW_UINT16 DataSource::Dispatch(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT1
                 return Status(data);
             case DAT_USERINTERFACE:
                 return msg == MSG_ENABLEDS ? EnableSource(data) : DisableSource(data);
+            case DAT_CAPABILITY:
+                return HandleCapability(msg, data);
             case DAT_CUSTOMDSDATA:
                 return TWRC_SUCCESS;
             default:
@@ -67,7 +70,7 @@ TW_UINT16 DataSource::Dispatch(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT1
     } else if (dat == DAT_GRAYRESPONSE || dat == DAT_RGBRESPONSE) {
         return TWRC_SUCCESS;
     }
-    // Served in a later stage of the source (capabilities, transfers).
+    // Served in a later stage of the source (transfers).
     return Refuse(TWCC_BADPROTOCOL);
 }
 
@@ -142,6 +145,17 @@ TW_UINT16 DataSource::DisableSource(TW_MEMREF data) {
     ui_.EndMessageThread();
     ui_.DestroyDialogWindow();
     return TWRC_SUCCESS;
+}
+
+TW_UINT16 DataSource::HandleCapability(TW_UINT16 msg, TW_MEMREF data) {
+    if (data == nullptr) return Refuse(TWCC_BADVALUE);
+    // Copied in and out whole: the application's record need not be aligned.
+    TW_CAPABILITY request;
+    std::memcpy(&request, data, sizeof request);
+    CapabilityContext context{ui_.Settings(), memory_};
+    const TW_UINT16 code = AnswerCapability(context, msg, request);
+    std::memcpy(data, &request, sizeof request);
+    return code == TWCC_SUCCESS ? TWRC_SUCCESS : Refuse(code);
 }
 
 void DataSource::NotifyTransferReady() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datasource/source_ui.h"
+#include "platform/global_memory.h"
 #include "twain/twain.h"
 
 namespace z8 {
@@ -17,10 +18,12 @@ struct DataSourceState {
 
 // The body of DS_Entry once the platform layer has decoded the call: the
 // origin check, event routing, the condition-code rule, the state table and
-// the identity, status and user-interface triplets. Never throws.
+// the identity, status, user-interface and capability triplets. Never throws.
 class DataSource {
 public:
-    DataSource(SourceUi& ui, ManagerLink& manager) : ui_(ui), manager_(manager) {}
+    // Capability containers are made of `memory`, which the application frees.
+    DataSource(SourceUi& ui, ManagerLink& manager, GlobalMemory& memory)
+        : ui_(ui), manager_(manager), memory_(memory) {}
 
     TW_UINT16 Entry(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg,
                     TW_MEMREF data);
@@ -41,9 +44,11 @@ private:
     TW_UINT16 Status(TW_MEMREF data);
     TW_UINT16 EnableSource(TW_MEMREF data);
     TW_UINT16 DisableSource(TW_MEMREF data);
+    TW_UINT16 HandleCapability(TW_UINT16 msg, TW_MEMREF data);
 
     SourceUi& ui_;
     ManagerLink& manager_;
+    GlobalMemory& memory_;
 };
 
 }  // namespace z8

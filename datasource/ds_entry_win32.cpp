@@ -8,6 +8,7 @@
 #include "datasource/ruler_unit.h"
 #include "datasource/source_identity.h"
 #include "datasource/source_ui_win32.h"
+#include "platform/win32/global_memory_win32.h"
 #include "platform/win32/string_table_win32.h"
 #include "ui/framework/module_state.h"
 #include "ui/scanner_dialog.h"
@@ -27,6 +28,7 @@ private:
     HINSTANCE previousResources_ = nullptr;
     HANDLE instanceMutex_ = nullptr;
     z8::Win32ManagerLink manager_;
+    z8::GlobalMemoryWin32 memory_;
     std::unique_ptr<z8::ui::CScannerDialog> dialog_;
     std::unique_ptr<z8::Win32SourceUi> ui_;
     std::unique_ptr<z8::DataSource> source_;
@@ -56,7 +58,7 @@ bool CDataSourceApp::InitInstance(HINSTANCE instance) {
 
     dialog_ = std::make_unique<z8::ui::CScannerDialog>([this] { source_->NotifyCloseRequest(); });
     ui_ = std::make_unique<z8::Win32SourceUi>(*dialog_);
-    source_ = std::make_unique<z8::DataSource>(*ui_, manager_);
+    source_ = std::make_unique<z8::DataSource>(*ui_, manager_, memory_);
     source_->state.sourceIdentity = identity;
     dialog_->Settings().SetRulerUnit(z8::RulerUnitForLanguage(GetUserDefaultLangID()));
     return true;

@@ -3,6 +3,8 @@
 
 namespace z8 {
 
-std::string DefaultLogFolder() { return Win32SystemPaths().WindowsDirectory(); }
+std::string DefaultLogFolder() {
+    return Win32SystemPaths().WindowsDirectory();
+}
 
 }  // namespace z8

@@ -9,24 +9,17 @@ set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 
 [ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
-link=$("$rig" map-com1)
+source "$(dirname "$0")/emulator_env.sh"
 "$rig" install "$arch" "$source"
 mkdir -p "$artefacts"
 work=$(mktemp -d)
-emu=""
-cleanup() {
-  if [ -n "$emu" ]; then kill -TERM "$emu" 2>/dev/null || true; wait "$emu" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'stop_emulator; rm -rf "$work"' EXIT
 
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 count() { grep -cxF -- "$2" <<<"$1" || true; }
 
-"$emulator" --link "$link" --flatbed 2 --feeder 1 --idle-timeout 120 >/dev/null &
-emu=$!
-for _ in $(seq 100); do [ -L "$link" ] && break; sleep 0.05; done
+start_emulator --flatbed 2 --feeder 1
 
 session() { "$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose "$@"; }
 
@@ -71,7 +64,7 @@ printf '%s\n' "$out"
 grep -qxF 'MSG_ENABLEDS -> rc 0 cc 0' <<<"$out" || fail "not enabled without the dialog"
 
 # No scanner: the source loads but does not open.
-kill -TERM "$emu"; wait "$emu" || true; emu=""
+stop_emulator
 set +e
 out=$(session --hold 2)
 rc=$?
@@ -79,4 +72,16 @@ set -e
 printf '%s\n' "$out"
 [ "$rc" -eq 1 ] || fail "opened without a scanner (exit $rc)"
 grep -q '^MSG_OPENDS -> rc 1' <<<"$out" || fail "MSG_OPENDS was not refused"
+
+# Capabilities are not negotiated with a source that did not open.
+set +e
+out=$("$rig" run "$z8scan" caps --source "VARUR UZ Edazi 1.0" get all set CAP_XFERCOUNT int16 -1)
+rc=$?
+set -e
+printf '%s\n' "$out"
+[ "$rc" -eq 1 ] || fail "caps exit code $rc, expected 1"
+grep -q '^MSG_OPENDS -> rc 1' <<<"$out" || fail "caps: MSG_OPENDS was not refused"
+if grep -q '^MSG_GET\|^containers:' <<<"$out"; then
+  fail "capabilities were negotiated with a source that is not open"
+fi
 exit $status

@@ -1,6 +1,10 @@
 #include "tools/z8scan/command_line.h"
 
 #include <charconv>
+#include <optional>
+
+#include "tools/z8scan/capability_names.h"
+#include "tools/z8scan/container_text.h"
 
 namespace z8scan {
 namespace {
@@ -14,6 +18,46 @@ bool ParseCount(const std::string& text, int min, int max, int& out) {
     return true;
 }
 
+std::optional<TW_UINT16> StepMessage(const std::string& verb) {
+    if (verb == "get") return MSG_GET;
+    if (verb == "getcurrent") return MSG_GETCURRENT;
+    if (verb == "getdefault") return MSG_GETDEFAULT;
+    if (verb == "querysupport") return MSG_QUERYSUPPORT;
+    if (verb == "set") return MSG_SET;
+    if (verb == "reset") return MSG_RESET;
+    return std::nullopt;
+}
+
+// Reads one capability command starting at args[i] (its verb); leaves i on
+// its last argument. Empty on success, else the complaint.
+std::string ParseStep(const std::vector<std::string>& args, size_t& i, CapabilityStep& step) {
+    const std::string& verb = args[i];
+    step.msg = *StepMessage(verb);
+    const size_t needed = step.msg == MSG_SET ? 3 : 1;
+    if (i + needed >= args.size()) {
+        return step.msg == MSG_SET ? "set needs a capability, an item type and a value"
+                                   : verb + " needs a capability";
+    }
+    const std::string& name = args[++i];
+    if (name == "all") {
+        if (step.msg == MSG_SET) return "set takes one capability, not 'all'";
+        step.all = true;
+    } else if (const std::optional<TW_UINT16> cap = ParseCapability(name)) {
+        step.cap = *cap;
+    } else {
+        return "unknown capability '" + name + "'";
+    }
+    if (step.msg != MSG_SET) return "";
+    const std::string& type = args[++i];
+    const std::optional<TW_UINT16> itemType = ParseItemType(type);
+    if (!itemType) return "unknown item type '" + type + "'";
+    step.itemType = *itemType;
+    const std::string& value = args[++i];
+    if (!ParseItem(step.itemType, value, step.item))
+        return "'" + value + "' is not a " + ItemTypeName(step.itemType) + " value";
+    return "";
+}
+
 }  // namespace
 
 const char* UsageText() {
@@ -22,21 +66,36 @@ const char* UsageText() {
            "Drives TWAIN data sources through the source manager (twain_32.dll).\n"
            "\n"
            "commands:\n"
-           "  list       list every source the manager finds, with its identity\n"
-           "  session    open a source, enable it, pass every window message through\n"
-           "             it until it reports a transfer or a close request, then\n"
-           "             disable and close it\n"
-           "  help       show this text (also -h, --help)\n"
+           "  list          list every source the manager finds, with its identity\n"
+           "  session       open a source, enable it, pass every window message through\n"
+           "                it until it reports a transfer or a close request, then\n"
+           "                disable and close it\n"
+           "  caps STEP...  open a source, take the capability steps in order, close it;\n"
+           "                the word caps may be left out before the first step\n"
+           "  help          show this text (also -h, --help)\n"
            "\n"
-           "session options:\n"
+           "capability steps (CAP: a name such as ICAP_PIXELTYPE, a number such as\n"
+           "0x0101, or all for every capability the source lists in CAP_SUPPORTEDCAPS):\n"
+           "  get CAP            MSG_GET and print the container\n"
+           "  getcurrent CAP     MSG_GETCURRENT\n"
+           "  getdefault CAP     MSG_GETDEFAULT\n"
+           "  querysupport CAP   MSG_QUERYSUPPORT, with the operations named\n"
+           "  reset CAP          MSG_RESET\n"
+           "  set CAP TYPE VALUE MSG_SET with a TW_ONEVALUE; TYPE is int8, int16, int32,\n"
+           "                     uint8, uint16, uint32, bool or fix32; VALUE a number\n"
+           "                     (0x.. for hexadecimal), true/false, or a real for fix32\n"
+           "\n"
+           "options:\n"
            "  --source NAME    the source's product name (default: the manager's default)\n"
+           "  --verbose        print each triplet with its return and condition codes\n"
+           "session options:\n"
            "  --ui / --no-ui   enable with or without the source's dialog (default --ui)\n"
            "  --hold SECONDS   end the session after this long if nothing happened\n"
            "  --cycles N       repeat the whole session N times in this process (1-100)\n"
            "  --escape-after SECONDS  press Esc in the source's dialog after this long\n"
-           "  --verbose        print each triplet with its return and condition codes\n"
            "\n"
-           "exit codes: 0 success, 1 the manager or a source failed, 2 bad command line\n";
+           "exit codes: 0 success, 1 the manager or a source failed or refused a step,\n"
+           "2 bad command line\n";
 }
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
@@ -46,27 +105,40 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         return result;
     }
     const std::string& command = args[0];
+    size_t first = 1;
     if (command == "help" || command == "-h" || command == "--help") {
         result.options.command = Command::Help;
     } else if (command == "list") {
         result.options.command = Command::List;
     } else if (command == "session") {
         result.options.command = Command::Session;
+    } else if (command == "caps") {
+        result.options.command = Command::Capabilities;
+    } else if (StepMessage(command)) {
+        result.options.command = Command::Capabilities;
+        first = 0;
     } else {
         result.error = "unknown command '" + command + "'";
         return result;
     }
     const bool session = result.options.command == Command::Session;
-    for (size_t i = 1; i < args.size(); ++i) {
+    const bool caps = result.options.command == Command::Capabilities;
+    const bool withSource = session || caps;
+    for (size_t i = first; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (session && arg == "--ui") {
+        if (caps && StepMessage(arg)) {
+            CapabilityStep step;
+            result.error = ParseStep(args, i, step);
+            if (!result.error.empty()) return result;
+            result.options.steps.push_back(step);
+        } else if (session && arg == "--ui") {
             result.options.showUI = true;
         } else if (session && arg == "--no-ui") {
             result.options.showUI = false;
-        } else if (session && arg == "--verbose") {
+        } else if (withSource && arg == "--verbose") {
             result.options.verbose = true;
-        } else if (session && arg == "--source" && hasValue) {
+        } else if (withSource && arg == "--source" && hasValue) {
             result.options.source = args[++i];
         } else if (session && arg == "--hold" && hasValue) {
             if (!ParseCount(args[++i], 1, 3600, result.options.holdSeconds)) {
@@ -83,14 +155,18 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                 result.error = "--escape-after takes a number of seconds from 1 to 3600";
                 return result;
             }
-        } else if (session && (arg == "--source" || arg == "--hold" || arg == "--cycles" ||
-                               arg == "--escape-after")) {
+        } else if ((withSource && arg == "--source") ||
+                   (session && (arg == "--hold" || arg == "--cycles" || arg == "--escape-after"))) {
             result.error = arg + " needs a value";
             return result;
         } else {
             result.error = "unexpected argument '" + arg + "'";
             return result;
         }
+    }
+    if (caps && result.options.steps.empty()) {
+        result.error = "caps needs at least one capability step";
+        return result;
     }
     result.ok = true;
     return result;

@@ -3,9 +3,23 @@
 #include <string>
 #include <vector>
 
+#include "twain/twain.h"
+
 namespace z8scan {
 
-enum class Command { Help, List, Session };
+enum class Command { Help, List, Session, Capabilities };
+
+// One capability operation: a DG_CONTROL/DAT_CAPABILITY message for one
+// capability, or for every capability the source lists in CAP_SUPPORTEDCAPS.
+struct CapabilityStep {
+    TW_UINT16 msg = MSG_GET;  // MSG_GET, MSG_GETCURRENT, MSG_GETDEFAULT, MSG_QUERYSUPPORT,
+                              // MSG_SET or MSG_RESET
+    bool all = false;
+    TW_UINT16 cap = 0;
+    // MSG_SET: the TW_ONEVALUE sent.
+    TW_UINT16 itemType = 0;
+    TW_UINT32 item = 0;
+};
 
 struct Options {
     Command command = Command::Help;
@@ -15,6 +29,7 @@ struct Options {
     int holdSeconds = 0;   // end the session after this long without a transfer (0: wait)
     int cycles = 1;        // open/enable/disable/close cycles in one process
     int escapeAfter = 0;   // press Esc in the source's dialog after this long (0: never)
+    std::vector<CapabilityStep> steps;  // capability commands, in order
 };
 
 struct ParseResult {

@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
         case z8scan::Command::List:
             return RunList();
         case z8scan::Command::Session:
+        case z8scan::Command::Capabilities:
             return RunSessionCommand(parsed.options);
     }
     return 2;

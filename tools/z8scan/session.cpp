@@ -7,26 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "tools/z8scan/capability_names.h"
+#include "tools/z8scan/capability_steps.h"
+
 namespace z8scan {
 namespace {
 
-const char* MessageName(TW_UINT16 msg) {
-    switch (msg) {
-        case MSG_OPENDS:
-            return "MSG_OPENDS";
-        case MSG_CLOSEDS:
-            return "MSG_CLOSEDS";
-        case MSG_ENABLEDS:
-            return "MSG_ENABLEDS";
-        case MSG_DISABLEDS:
-            return "MSG_DISABLEDS";
-        case MSG_GETDEFAULT:
-            return "MSG_GETDEFAULT";
-        case MSG_RESET:
-            return "MSG_RESET";
-        default:
-            return "MSG_?";
-    }
+const char* MessageText(TW_UINT16 msg) {
+    const char* name = MessageName(msg);
+    return name != nullptr ? name : "MSG_?";
 }
 
 BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
@@ -64,10 +53,15 @@ public:
         if (!Step(nullptr, DAT_IDENTITY, MSG_OPENDS, &source_)) return false;
         std::printf("opened: %s (Id %lu)\n", source_.ProductName,
                     static_cast<unsigned long>(source_.Id));
-        if (options_.verbose) std::printf("before enable: %s\n", ProcessCensus().c_str());
-        bool ok = Enable() && EventLoop();
-        ok = Disable() && ok;
-        if (options_.verbose) std::printf("after disable: %s\n", ProcessCensus().c_str());
+        bool ok = true;
+        if (options_.command == Command::Capabilities) {
+            ok = RunCapabilitySteps(dsm_, source_, options_.steps);
+        } else {
+            if (options_.verbose) std::printf("before enable: %s\n", ProcessCensus().c_str());
+            ok = Enable() && EventLoop();
+            ok = Disable() && ok;
+            if (options_.verbose) std::printf("after disable: %s\n", ProcessCensus().c_str());
+        }
         ok = Step(&source_, DAT_IDENTITY, MSG_CLOSEDS, &source_) && ok;
         std::printf("closed\n");
         return ok;
@@ -82,7 +76,7 @@ private:
         const TW_UINT16 cc =
             ok ? TWCC_SUCCESS : dsm_.ConditionCode(dest == nullptr ? nullptr : dest);
         if (options_.verbose || !ok) {
-            std::printf("%s -> rc %u cc %u\n", MessageName(msg), rc, cc);
+            std::printf("%s -> rc %u cc %u\n", MessageText(msg), rc, cc);
         }
         return ok;
     }

@@ -6,7 +6,8 @@
 namespace z8scan {
 
 // One application session with a source: open, enable, event loop, disable,
-// close; repeated options.cycles times. Returns the process exit code.
+// close, or for the capability command open, the steps, close; repeated
+// options.cycles times. Returns the process exit code.
 int RunSession(DsmClient& dsm, const Options& options);
 
 }  // namespace z8scan

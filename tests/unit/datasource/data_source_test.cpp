@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/global_memory_table.h"
 #include "tests/unit/datasource/fake_source_ui.h"
 
 namespace z8 {
@@ -13,7 +14,7 @@ using Calls = std::vector<std::string>;
 
 class DataSourceTest : public ::testing::Test {
 protected:
-    DataSourceTest() : source(ui, manager) {
+    DataSourceTest() : source(ui, manager, memory) {
         ui.settings.SetDocumentSource(kSourceFlatbed);
         std::strcpy(source.state.sourceIdentity.ProductName, "VARUR UZ Edazi 1.0");
         app.Id = 41;
@@ -61,6 +62,7 @@ protected:
 
     test::FakeSourceUi ui;
     test::FakeManager manager;
+    GlobalMemoryTable memory;
     DataSource source;
     TW_IDENTITY app{};
 };

@@ -48,5 +48,79 @@ TEST(CommandLine, MistakesAreNamed) {
               "--cycles takes a number from 1 to 100");
 }
 
+TEST(CommandLine, CapabilityStepsInOrder) {
+    const ParseResult r = ParseCommandLine({"caps",
+                                            "--source",
+                                            "VARUR UZ Edazi 1.0",
+                                            "get",
+                                            "all",
+                                            "set",
+                                            "ICAP_UNITS",
+                                            "uint16",
+                                            "1",
+                                            "getcurrent",
+                                            "0x1118",
+                                            "querysupport",
+                                            "icap_lampstate",
+                                            "reset",
+                                            "CAP_XFERCOUNT",
+                                            "--verbose",
+                                            "getdefault",
+                                            "1",
+                                            "set",
+                                            "CAP_XFERCOUNT",
+                                            "int16",
+                                            "-1"});
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.command, Command::Capabilities);
+    EXPECT_EQ(r.options.source, "VARUR UZ Edazi 1.0");
+    EXPECT_TRUE(r.options.verbose);
+    const std::vector<CapabilityStep>& s = r.options.steps;
+    ASSERT_EQ(s.size(), 7u);
+    EXPECT_EQ(s[0].msg, MSG_GET);
+    EXPECT_TRUE(s[0].all);
+    EXPECT_EQ(s[1].msg, MSG_SET);
+    EXPECT_EQ(s[1].cap, ICAP_UNITS);
+    EXPECT_EQ(s[1].itemType, TWTY_UINT16);
+    EXPECT_EQ(s[1].item, 1u);
+    EXPECT_EQ(s[2].msg, MSG_GETCURRENT);
+    EXPECT_EQ(s[2].cap, ICAP_XRESOLUTION);
+    EXPECT_EQ(s[3].msg, MSG_QUERYSUPPORT);
+    EXPECT_EQ(s[3].cap, ICAP_LAMPSTATE);
+    EXPECT_EQ(s[4].msg, MSG_RESET);
+    EXPECT_EQ(s[5].msg, MSG_GETDEFAULT);
+    EXPECT_EQ(s[5].cap, CAP_XFERCOUNT);
+    EXPECT_FALSE(s[5].all);
+    EXPECT_EQ(s[6].item, 0xFFFFu);
+}
+
+TEST(CapabilityCommandLine, AStepMayStandForTheCommand) {
+    const ParseResult r = ParseCommandLine({"getcurrent", "ICAP_PIXELTYPE", "get", "ICAP_GAMMA"});
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.command, Command::Capabilities);
+    ASSERT_EQ(r.options.steps.size(), 2u);
+    EXPECT_EQ(r.options.steps[0].cap, ICAP_PIXELTYPE);
+    EXPECT_EQ(r.options.steps[1].cap, ICAP_GAMMA);
+}
+
+TEST(CapabilityCommandLine, MistakesAreNamed) {
+    EXPECT_EQ(ParseCommandLine({"caps"}).error, "caps needs at least one capability step");
+    EXPECT_EQ(ParseCommandLine({"get"}).error, "get needs a capability");
+    EXPECT_EQ(ParseCommandLine({"get", "ICAP_NOSUCH"}).error, "unknown capability 'ICAP_NOSUCH'");
+    EXPECT_EQ(ParseCommandLine({"set", "ICAP_UNITS", "uint16"}).error,
+              "set needs a capability, an item type and a value");
+    EXPECT_EQ(ParseCommandLine({"set", "all", "uint16", "1"}).error,
+              "set takes one capability, not 'all'");
+    EXPECT_EQ(ParseCommandLine({"set", "ICAP_UNITS", "short", "1"}).error,
+              "unknown item type 'short'");
+    EXPECT_EQ(ParseCommandLine({"set", "CAP_XFERCOUNT", "uint16", "-1"}).error,
+              "'-1' is not a TWTY_UINT16 value");
+    EXPECT_EQ(ParseCommandLine({"caps", "get", "1", "--no-ui"}).error,
+              "unexpected argument '--no-ui'");
+    EXPECT_EQ(ParseCommandLine({"caps", "get", "1", "--source"}).error, "--source needs a value");
+    // Steps belong to the capability command.
+    EXPECT_EQ(ParseCommandLine({"session", "get", "1"}).error, "unexpected argument 'get'");
+}
+
 }  // namespace
 }  // namespace z8scan
