@@ -42,24 +42,6 @@ TW_UINT16 Finish(GlobalMemory& memory, const TW_CAPABILITY& capability) {
 
 }  // namespace
 
-std::size_t ItemSize(TW_UINT16 itemType) {
-    switch (itemType) {
-        case TWTY_INT8:
-        case TWTY_UINT8:
-            return 1;
-        case TWTY_INT16:
-        case TWTY_UINT16:
-        case TWTY_BOOL:
-            return 2;
-        case TWTY_INT32:
-        case TWTY_UINT32:
-        case TWTY_FIX32:
-            return 4;
-        default:
-            return 0;
-    }
-}
-
 ItemList UInt16Items(std::span<const TW_UINT16> items) {
     return ItemList{TWTY_UINT16, std::as_bytes(items)};
 }

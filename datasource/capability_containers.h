@@ -4,14 +4,10 @@
 #include <span>
 
 #include "platform/global_memory.h"
+#include "twain/item_size.h"
 #include "twain/twain.h"
 
 namespace z8 {
-
-// Bytes of one item of a container: 1 for the 8-bit types, 2 for the 16-bit
-// types and TWTY_BOOL, 4 for the 32-bit types and TWTY_FIX32, 0 for the
-// types no capability of this source carries (frames, strings, handles).
-std::size_t ItemSize(TW_UINT16 itemType);
 
 // Block sizes handed to the application. The enumeration and the array keep
 // one byte beyond their item lists, as they always have.

@@ -6,27 +6,10 @@
 
 #include "tools/z8scan/capability_names.h"
 #include "twain/fix32.h"
+#include "twain/item_size.h"
 
 namespace z8scan {
 namespace {
-
-std::size_t ItemBytes(TW_UINT16 itemType) {
-    switch (itemType) {
-        case TWTY_INT8:
-        case TWTY_UINT8:
-            return 1;
-        case TWTY_INT16:
-        case TWTY_UINT16:
-        case TWTY_BOOL:
-            return 2;
-        case TWTY_INT32:
-        case TWTY_UINT32:
-        case TWTY_FIX32:
-            return 4;
-        default:
-            return 0;
-    }
-}
 
 // Little-endian field of 1, 2 or 4 bytes.
 TW_UINT32 Field(const uint8_t* p, std::size_t bytes) {
@@ -51,7 +34,7 @@ std::string TooShort(const char* what, std::size_t size) {
 // counts more.
 std::string ItemsText(TW_UINT16 cap, TW_UINT16 itemType, TW_UINT32 count,
                       std::span<const uint8_t> bytes) {
-    const std::size_t size = ItemBytes(itemType);
+    const std::size_t size = z8::ItemSize(itemType);
     std::string text = std::to_string(count) + " items";
     if (size == 0) return text + " (not shown)";
     const std::size_t held = bytes.size() / size;
@@ -68,7 +51,7 @@ std::string ItemsText(TW_UINT16 cap, TW_UINT16 itemType, TW_UINT32 count,
 
 std::string IndexText(TW_UINT16 cap, TW_UINT16 itemType, TW_UINT32 index, TW_UINT32 count,
                       std::span<const uint8_t> bytes) {
-    const std::size_t size = ItemBytes(itemType);
+    const std::size_t size = z8::ItemSize(itemType);
     std::string text = std::to_string(index);
     if (size != 0 && index < count && index < bytes.size() / size)
         return text + " (" + ItemText(cap, itemType, Field(bytes.data() + index * size, size)) +
