@@ -86,8 +86,19 @@ ensure_display() {
 }
 
 setup() {
-  ensure_prefix
+  # The X server comes first: Wine's desktop process, started with the first
+  # program of a server's life, keeps the display it was given, and without
+  # one no window can be created until the server restarts.
+  local fresh_display=0
+  [ -f "$rig/xvfb.display" ] && kill -0 "$(cat "$rig/xvfb.pid" 2>/dev/null)" 2>/dev/null || fresh_display=1
   ensure_display
+  DISPLAY=$(cat "$rig/xvfb.display")
+  export DISPLAY
+  if [ "$fresh_display" -eq 1 ] && [ -d "$WINEPREFIX" ] && server_running; then
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+  fi
+  ensure_prefix
   start_wineserver
 }
 
