@@ -8,28 +8,28 @@
 namespace z8::test {
 namespace {
 
-std::vector<std::uint8_t> BmpFile(const DibSpec& spec, std::int64_t pixelOffsetShift = 0) {
-    const auto dib = DibBytes(spec);
+std::vector<std::uint8_t> BmpFile(const DibSpec& layout, std::int64_t pixelOffsetShift = 0) {
+    const auto dib = DibBytes(layout);
     std::vector<std::uint8_t> file(kBmpFileHeaderSize + dib.size());
     file[0] = 'B';
     file[1] = 'M';
     WriteLe32(file.data() + 2, static_cast<std::uint32_t>(file.size()));
-    WriteLe32(file.data() + 10, static_cast<std::uint32_t>(kBmpFileHeaderSize + spec.headerSize +
-                                                           spec.table.size() + pixelOffsetShift));
+    WriteLe32(file.data() + 10, static_cast<std::uint32_t>(kBmpFileHeaderSize + layout.headerSize +
+                                                           layout.table.size() + pixelOffsetShift));
     std::copy(dib.begin(), dib.end(), file.begin() + kBmpFileHeaderSize);
     return file;
 }
 
 DibSpec TopDownGrey() {
-    DibSpec spec;
-    spec.width = 3;
-    spec.height = -2;
-    spec.bitCount = 8;
+    DibSpec layout;
+    layout.width = 3;
+    layout.height = -2;
+    layout.bitCount = 8;
     for (int i = 0; i < 256; ++i)
-        spec.table.insert(spec.table.end(), {static_cast<std::uint8_t>(i), 0, 0, 0});
-    spec.pixels = {1, 2, 3, 0, 4, 5, 6, 0};
-    spec.xPelsPerMeter = 3937;
-    return spec;
+        layout.table.insert(layout.table.end(), {static_cast<std::uint8_t>(i), 0, 0, 0});
+    layout.pixels = {1, 2, 3, 0, 4, 5, 6, 0};
+    layout.xPelsPerMeter = 3937;
+    return layout;
 }
 
 TEST(LoadBmp, ReadsAFileFromDisk) {
@@ -52,11 +52,11 @@ TEST(LoadBmp, ReadsAFileFromDisk) {
 
 TEST(LoadBmp, HonoursAGapBeforeThePixels) {
     GlobalMemoryTable memory;
-    DibSpec spec;
-    spec.width = 1;
-    spec.height = 1;
-    spec.pixels = {0xAA, 0xBB, 0xCC, 0, 0x11, 0x22, 0x33, 0};  // 4 gap bytes, then the row
-    auto bytes = BmpFile(spec, 4);
+    DibSpec layout;
+    layout.width = 1;
+    layout.height = 1;
+    layout.pixels = {0xAA, 0xBB, 0xCC, 0, 0x11, 0x22, 0x33, 0};  // 4 gap bytes, then the row
+    auto bytes = BmpFile(layout, 4);
     auto image = LoadBmpFromMemory(memory, bytes.data(), bytes.size());
     ASSERT_TRUE(image);
     EXPECT_EQ(PixelAt(*image, 0, 0), 0x332211u);

@@ -81,14 +81,14 @@ TEST(Image, AdoptsACanonicalDibWithoutCopyingAndExportsItWhole) {
 TEST(Image, CopiesOtherDibLayoutsIntoTheCanonicalOneAndFreesTheBlock) {
     GlobalMemoryTable memory;
     // Top-down 24-bit, 2 × 2, with a 124-byte header and an optional table.
-    DibSpec spec;
-    spec.headerSize = 124;
-    spec.width = 2;
-    spec.height = -2;
-    spec.clrUsed = 1;
-    spec.table = {9, 9, 9, 0};
-    spec.pixels = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
-    GlobalHandle block = DibBlock(memory, DibBytes(spec));
+    DibSpec layout;
+    layout.headerSize = 124;
+    layout.width = 2;
+    layout.height = -2;
+    layout.clrUsed = 1;
+    layout.table = {9, 9, 9, 0};
+    layout.pixels = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
+    GlobalHandle block = DibBlock(memory, DibBytes(layout));
     auto image = Image::FromPackedDib(memory, block);
     ASSERT_TRUE(image);
     EXPECT_EQ(memory.Lock(block), nullptr);  // freed once copied
@@ -113,11 +113,11 @@ TEST(Image, CopiesOtherDibLayoutsIntoTheCanonicalOneAndFreesTheBlock) {
 TEST(Image, RefusesMalformedDibsAndLeavesTheBlockToTheCaller) {
     GlobalMemoryTable memory;
     auto good = [] {
-        DibSpec spec;
-        spec.width = 3;
-        spec.height = 2;
-        spec.pixels.assign(24, 0x55);
-        return spec;
+        DibSpec layout;
+        layout.width = 3;
+        layout.height = 2;
+        layout.pixels.assign(24, 0x55);
+        return layout;
     };
     std::vector<DibSpec> bad;
     for (int i = 0; i < 10; ++i)

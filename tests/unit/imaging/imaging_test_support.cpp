@@ -61,22 +61,22 @@ std::vector<std::uint8_t> RgbTopDown(const Image& image) {
     return rgb;
 }
 
-std::vector<std::uint8_t> DibBytes(const DibSpec& spec) {
+std::vector<std::uint8_t> DibBytes(const DibSpec& layout) {
     // A header shorter than 40 bytes keeps only its first fields.
-    std::vector<std::uint8_t> bytes(std::max<std::size_t>(spec.headerSize, 40));
-    WriteLe32(bytes.data(), spec.headerSize);
-    WriteLe32(bytes.data() + 4, static_cast<std::uint32_t>(spec.width));
-    WriteLe32(bytes.data() + 8, static_cast<std::uint32_t>(spec.height));
+    std::vector<std::uint8_t> bytes(std::max<std::size_t>(layout.headerSize, 40));
+    WriteLe32(bytes.data(), layout.headerSize);
+    WriteLe32(bytes.data() + 4, static_cast<std::uint32_t>(layout.width));
+    WriteLe32(bytes.data() + 8, static_cast<std::uint32_t>(layout.height));
     WriteLe16(bytes.data() + 12, 1);
-    WriteLe16(bytes.data() + 14, spec.bitCount);
-    WriteLe32(bytes.data() + 16, spec.compression);
-    WriteLe32(bytes.data() + 24, static_cast<std::uint32_t>(spec.xPelsPerMeter));
-    WriteLe32(bytes.data() + 28, static_cast<std::uint32_t>(spec.yPelsPerMeter));
-    WriteLe32(bytes.data() + 32, spec.clrUsed);
-    bytes.resize(spec.headerSize);
-    bytes.insert(bytes.end(), spec.table.begin(), spec.table.end());
-    bytes.insert(bytes.end(), spec.pixels.begin(), spec.pixels.end());
-    bytes.resize(bytes.size() + spec.extra);
+    WriteLe16(bytes.data() + 14, layout.bitCount);
+    WriteLe32(bytes.data() + 16, layout.compression);
+    WriteLe32(bytes.data() + 24, static_cast<std::uint32_t>(layout.xPelsPerMeter));
+    WriteLe32(bytes.data() + 28, static_cast<std::uint32_t>(layout.yPelsPerMeter));
+    WriteLe32(bytes.data() + 32, layout.clrUsed);
+    bytes.resize(layout.headerSize);
+    bytes.insert(bytes.end(), layout.table.begin(), layout.table.end());
+    bytes.insert(bytes.end(), layout.pixels.begin(), layout.pixels.end());
+    bytes.resize(bytes.size() + layout.extra);
     return bytes;
 }
 

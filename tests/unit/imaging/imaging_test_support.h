@@ -40,7 +40,7 @@ struct DibSpec {
     std::vector<std::uint8_t> pixels;  // as stored
     std::size_t extra = 0;             // bytes added at the end of the block
 };
-std::vector<std::uint8_t> DibBytes(const DibSpec& spec);
+std::vector<std::uint8_t> DibBytes(const DibSpec& layout);
 GlobalHandle DibBlock(GlobalMemory& memory, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> BlockBytes(GlobalMemory& memory, GlobalHandle block);
 
