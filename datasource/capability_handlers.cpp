@@ -62,26 +62,32 @@ TW_UINT16 FixedRange(CapabilityContext& context, TW_CAPABILITY& capability, TW_F
     return BuildRange(context.memory, capability, range);
 }
 
+// MSG_SET: reads the TW_ONEVALUE of the expected item type and hands its
+// item to store; a refused container stores nothing.
+template <typename Store>
+TW_UINT16 SetItem(CapabilityContext& context, const TW_CAPABILITY& capability, TW_UINT16 itemType,
+                  Store store) {
+    TW_UINT32 item = 0;
+    if (const TW_UINT16 code = ReadOneValue(context.memory, capability, itemType, item))
+        return code;
+    store(item);
+    return TWCC_SUCCESS;
+}
+
 // MSG_SET of the capabilities that take a TW_ONEVALUE of TWTY_UINT16 and let
 // any other container pass as served without reading it.
 template <typename Store>
 TW_UINT16 SetUInt16Leniently(CapabilityContext& context, const TW_CAPABILITY& capability,
                              Store store) {
     if (capability.ConType != TWON_ONEVALUE) return TWCC_SUCCESS;
-    TW_UINT32 item = 0;
-    if (const TW_UINT16 code = ReadOneValue(context.memory, capability, TWTY_UINT16, item))
-        return code;
-    store(static_cast<TW_UINT16>(item));
-    return TWCC_SUCCESS;
+    return SetItem(context, capability, TWTY_UINT16,
+                   [&](TW_UINT32 item) { store(static_cast<TW_UINT16>(item)); });
 }
 
 template <typename Store>
 TW_UINT16 SetFix32(CapabilityContext& context, const TW_CAPABILITY& capability, Store store) {
-    TW_UINT32 item = 0;
-    if (const TW_UINT16 code = ReadOneValue(context.memory, capability, TWTY_FIX32, item))
-        return code;
-    store(Fix32FromBits(item));
-    return TWCC_SUCCESS;
+    return SetItem(context, capability, TWTY_FIX32,
+                   [&](TW_UINT32 item) { store(Fix32FromBits(item)); });
 }
 
 // MSG_SET of CAP_FEEDERENABLED and CAP_AUTOFEED: TRUE selects the sheet
@@ -180,13 +186,10 @@ TW_UINT16 IndicatorsHandler(CapabilityContext& context, TW_CAPABILITY& capabilit
             return Bool(context, capability, settings.WantIndicators());
         case MSG_GETDEFAULT:
             return Bool(context, capability, false);
-        case MSG_SET: {
-            TW_UINT32 item = 0;
-            if (const TW_UINT16 code = ReadOneValue(context.memory, capability, TWTY_BOOL, item))
-                return code;
-            settings.SetIndicators(static_cast<TW_UINT16>(item));
-            return TWCC_SUCCESS;
-        }
+        case MSG_SET:
+            return SetItem(context, capability, TWTY_BOOL, [&](TW_UINT32 item) {
+                settings.SetIndicators(static_cast<TW_UINT16>(item));
+            });
         default:
             return TWCC_CAPBADOPERATION;
     }
@@ -207,13 +210,10 @@ TW_UINT16 XferCountHandler(CapabilityContext& context, TW_CAPABILITY& capability
             return UInt16(context, capability, static_cast<TW_UINT16>(settings.XferCount()));
         case MSG_GETDEFAULT:
             return UInt16(context, capability, kXferCountAll);
-        case MSG_SET: {
-            TW_UINT32 item = 0;
-            if (const TW_UINT16 code = ReadOneValue(context.memory, capability, TWTY_INT16, item))
-                return code;
-            settings.SetXferCount(static_cast<TW_INT16>(item & 0xFFFF));
-            return TWCC_SUCCESS;
-        }
+        case MSG_SET:
+            return SetItem(context, capability, TWTY_INT16, [&](TW_UINT32 item) {
+                settings.SetXferCount(static_cast<TW_INT16>(item & 0xFFFF));
+            });
         case MSG_RESET:
             settings.ResetXferCount();
             return TWCC_SUCCESS;
@@ -296,13 +296,10 @@ TW_UINT16 PixelFlavorHandler(CapabilityContext& context, TW_CAPABILITY& capabili
             return UInt16(context, capability, settings.PixelFlavor());
         case MSG_GETDEFAULT:
             return UInt16(context, capability, 0);
-        case MSG_SET: {
-            TW_UINT32 item = 0;
-            if (const TW_UINT16 code = ReadOneValue(context.memory, capability, TWTY_UINT16, item))
-                return code;
-            settings.SetPixelFlavor(static_cast<TW_UINT16>(item));
-            return TWCC_SUCCESS;
-        }
+        case MSG_SET:
+            return SetItem(context, capability, TWTY_UINT16, [&](TW_UINT32 item) {
+                settings.SetPixelFlavor(static_cast<TW_UINT16>(item));
+            });
         case MSG_RESET:
             settings.ResetPixelFlavor();
             return TWCC_SUCCESS;
@@ -385,13 +382,10 @@ TW_UINT16 XferMechHandler(CapabilityContext& context, TW_CAPABILITY& capability,
             return UInt16(context, capability, settings.XferMech());
         case MSG_GETDEFAULT:
             return UInt16(context, capability, TWSX_NATIVE);
-        case MSG_SET: {
-            TW_UINT32 item = 0;
-            if (const TW_UINT16 code = ReadOneValue(context.memory, capability, TWTY_UINT16, item))
-                return code;
-            settings.SetXferMech(static_cast<TW_UINT16>(item));
-            return TWCC_SUCCESS;
-        }
+        case MSG_SET:
+            return SetItem(context, capability, TWTY_UINT16, [&](TW_UINT32 item) {
+                settings.SetXferMech(static_cast<TW_UINT16>(item));
+            });
         case MSG_RESET:
             settings.ResetXferMech();
             return TWCC_SUCCESS;
