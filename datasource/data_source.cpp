@@ -12,6 +12,12 @@ constexpr char kLumetoProductName[] = "Lumeto Application";
 
 }  // namespace
 
+DataSource::DataSource(ScanningSession& session, SourceUi& ui, ManagerLink& manager,
+                       GlobalMemory& memory)
+    : session_(session), ui_(ui), manager_(manager), memory_(memory) {
+    session_.SetTransferReadyHandler([this] { NotifyTransferReady(); });
+}
+
 TW_UINT16 DataSource::Refuse(TW_UINT16 code) {
     state.conditionCode = code;
     return TWRC_FAILURE;
@@ -93,7 +99,7 @@ TW_UINT16 DataSource::Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMR
                 return Refuse(TWCC_MAXCONNECTIONS);
             }
             if (origin == nullptr || data == nullptr) return Refuse(TWCC_BADVALUE);
-            if (ui_.Settings().DocumentSource() == kSourceNone) {
+            if (session_.Settings().DocumentSource() == kSourceNone) {
                 return Refuse(TWCC_CHECKDEVICEONLINE);
             }
             std::memcpy(&state.appIdentity, origin, sizeof(TW_IDENTITY));
@@ -122,16 +128,19 @@ TW_UINT16 DataSource::EnableSource(TW_MEMREF data) {
     TW_USERINTERFACE request;
     std::memcpy(&request, data, sizeof request);
     const bool showUI = request.ShowUI != 0;
+    session_.Settings().SetShowUI(showUI ? 1 : 0);
+    if (!ui_.CreateDialogWindow() || !ui_.StartMessageThread()) {
+        ui_.EndMessageThread();
+        ui_.DestroyDialogWindow();
+        return Refuse(TWCC_LOWMEMORY);
+    }
     state.sourceState = 5;
-    ui_.Settings().SetShowUI(showUI ? 1 : 0);
-    ui_.CreateDialogWindow();
-    ui_.StartMessageThread();
     if (showUI) {
         ui_.ShowDialog();
     } else {
         // Scans at once; a finished scan has notified the manager (state 6)
         // before this returns.
-        ui_.RunScanCommand();
+        session_.Scan();
     }
     return TWRC_SUCCESS;
 }
@@ -152,7 +161,7 @@ TW_UINT16 DataSource::HandleCapability(TW_UINT16 msg, TW_MEMREF data) {
     // Copied in and out whole: the application's record need not be aligned.
     TW_CAPABILITY request;
     std::memcpy(&request, data, sizeof request);
-    CapabilityContext context{ui_.Settings(), memory_};
+    CapabilityContext context{session_.Settings(), memory_};
     const TW_UINT16 code = AnswerCapability(context, msg, request);
     std::memcpy(data, &request, sizeof request);
     return code == TWCC_SUCCESS ? TWRC_SUCCESS : Refuse(code);

@@ -2,6 +2,7 @@
 
 #include "datasource/source_ui.h"
 #include "platform/global_memory.h"
+#include "scanning/scanning_session.h"
 #include "twain/twain.h"
 
 namespace z8 {
@@ -22,8 +23,8 @@ struct DataSourceState {
 class DataSource {
 public:
     // Capability containers are made of `memory`, which the application frees.
-    DataSource(SourceUi& ui, ManagerLink& manager, GlobalMemory& memory)
-        : ui_(ui), manager_(manager), memory_(memory) {}
+    // The session's final scans end with NotifyTransferReady.
+    DataSource(ScanningSession& session, SourceUi& ui, ManagerLink& manager, GlobalMemory& memory);
 
     TW_UINT16 Entry(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg,
                     TW_MEMREF data);
@@ -46,6 +47,7 @@ private:
     TW_UINT16 DisableSource(TW_MEMREF data);
     TW_UINT16 HandleCapability(TW_UINT16 msg, TW_MEMREF data);
 
+    ScanningSession& session_;
     SourceUi& ui_;
     ManagerLink& manager_;
     GlobalMemory& memory_;

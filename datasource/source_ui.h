@@ -1,19 +1,15 @@
 #pragma once
 
-#include "settings/scan_settings.h"
 #include "twain/twain.h"
 
 namespace z8 {
 
-// What the TWAIN core needs from the scanning dialog, its settings and the
+// What the TWAIN core needs from the scanning dialog's window and the
 // progress thread. The Win32 build implements it with real windows; tests use
 // a recording fake.
 class SourceUi {
 public:
     virtual ~SourceUi() = default;
-
-    // The dialog's scan settings: the one CScanSettings of the source.
-    virtual CScanSettings& Settings() = 0;
 
     // Offers an application window message to the dialog; true when the dialog
     // took it (the tool tips have then seen it too).
@@ -21,11 +17,9 @@ public:
     // Removes and dispatches every pending message of the dialog's window.
     virtual void DrainDialogMessages() = 0;
 
-    virtual void CreateDialogWindow() = 0;
-    virtual void StartMessageThread() = 0;
-    // The dialog's OK command: opens the link and scans; reports to the user
-    // when the link cannot be opened.
-    virtual void RunScanCommand() = 0;
+    // False when the window or the thread cannot be had.
+    virtual bool CreateDialogWindow() = 0;
+    virtual bool StartMessageThread() = 0;
     // Show, restore, enlarge for large fonts, make topmost, raise.
     virtual void ShowDialog() = 0;
     virtual void HideDialog() = 0;

@@ -14,6 +14,7 @@
 #include "datasource/data_source.h"
 #include "platform/global_memory_table.h"
 #include "tests/unit/datasource/fake_source_ui.h"
+#include "tests/unit/scanning/session_rig.h"
 #include "twain/fix32.h"
 
 namespace {
@@ -68,14 +69,16 @@ void CheckSettings(const z8::CScanSettings& s) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    z8::test::AbsentSerialDevice port;
+    z8::test::SessionRig rig{port};
     z8::test::FakeSourceUi ui;
     z8::test::FakeManager manager;
     z8::GlobalMemoryTable memory;
-    z8::DataSource source(ui, manager, memory);
+    z8::DataSource source(rig.session, ui, manager, memory);
     Input input({data, size});
-    ui.settings.SetFeederSupport(static_cast<TW_UINT16>(3 + input.Byte() % 3));
-    ui.settings.SetFlatbedSupport(static_cast<TW_UINT16>(input.Byte() % 3));
-    ui.settings.SetDocumentSource(z8::kSourceFlatbed);
+    rig.session.Settings().SetFeederSupport(static_cast<TW_UINT16>(3 + input.Byte() % 3));
+    rig.session.Settings().SetFlatbedSupport(static_cast<TW_UINT16>(input.Byte() % 3));
+    rig.session.Settings().SetDocumentSource(z8::kSourceFlatbed);
     TW_IDENTITY app{};
     app.Id = 1;
     TW_IDENTITY assigned{};
@@ -113,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (memory.LockCount(mine) != 0) __builtin_trap();
             memory.Free(mine);
         }
-        CheckSettings(ui.settings);
+        CheckSettings(rig.session.Settings());
     }
     if (memory.LiveBlocks() != 0) __builtin_trap();
     return 0;

@@ -8,6 +8,7 @@
 #include "datasource/data_source.h"
 #include "platform/global_memory_table.h"
 #include "tests/unit/datasource/fake_source_ui.h"
+#include "tests/unit/scanning/session_rig.h"
 #include "twain/fix32.h"
 
 namespace z8::test {
@@ -66,10 +67,10 @@ inline TW_UINT32 BitsOf(TW_FIX32 value) {
 // unlocked and exactly as large as its contents.
 class CapabilityClient : public ::testing::Test {
 protected:
-    CapabilityClient() : source(ui, manager, memory) {
-        ui.settings.SetFeederSupport(4);
-        ui.settings.SetFlatbedSupport(1);
-        ui.settings.SetDocumentSource(kSourceFlatbed);
+    CapabilityClient() : source(rig.session, ui, manager, memory) {
+        rig.session.Settings().SetFeederSupport(4);
+        rig.session.Settings().SetFlatbedSupport(1);
+        rig.session.Settings().SetDocumentSource(kSourceFlatbed);
         app.Id = 41;
         Open();
     }
@@ -179,6 +180,8 @@ protected:
 
     void TearDown() override { EXPECT_EQ(memory.LiveBlocks(), 0u) << "blocks left behind"; }
 
+    AbsentSerialDevice port;
+    SessionRig rig{port};
     FakeSourceUi ui;
     FakeManager manager;
     GlobalMemoryTable memory;

@@ -21,7 +21,7 @@ float Real(TW_UINT32 bits) {
 
 class CapabilityHandlers : public test::CapabilityClient {
 protected:
-    CScanSettings& settings = ui.settings;
+    CScanSettings& settings = rig.session.Settings();
 
     TW_UINT32 Item(TW_UINT16 cap, TW_UINT16 msg = MSG_GET) { return Get(cap, msg).item; }
     TW_UINT16 Refusal(const Answer& answer) {

@@ -6,6 +6,7 @@
 
 #include "platform/global_memory_table.h"
 #include "tests/unit/datasource/fake_source_ui.h"
+#include "tests/unit/scanning/session_rig.h"
 
 namespace z8 {
 namespace {
@@ -14,8 +15,8 @@ using Calls = std::vector<std::string>;
 
 class DataSourceTest : public ::testing::Test {
 protected:
-    DataSourceTest() : source(ui, manager, memory) {
-        ui.settings.SetDocumentSource(kSourceFlatbed);
+    DataSourceTest() : source(rig.session, ui, manager, memory) {
+        rig.session.Settings().SetDocumentSource(kSourceFlatbed);
         std::strcpy(source.state.sourceIdentity.ProductName, "VARUR UZ Edazi 1.0");
         app.Id = 41;
         std::strcpy(app.ProductName, "Some Application");
@@ -60,6 +61,8 @@ protected:
         ASSERT_EQ(source.state.sourceState, state);
     }
 
+    test::AbsentSerialDevice port;
+    test::SessionRig rig{port};
     test::FakeSourceUi ui;
     test::FakeManager manager;
     GlobalMemoryTable memory;
@@ -96,11 +99,11 @@ TEST_F(DataSourceTest, OpenRecordsBothIdentitiesAndCloseKeepsTheRecord) {
 }
 
 TEST_F(DataSourceTest, OpenRefusals) {
-    ui.settings.SetDocumentSource(kSourceNone);
+    rig.session.Settings().SetDocumentSource(kSourceNone);
     EXPECT_EQ(Open(), TWRC_FAILURE);
     EXPECT_EQ(Status(), TWCC_CHECKDEVICEONLINE);
     EXPECT_EQ(source.state.sourceState, 3);
-    ui.settings.SetDocumentSource(
+    rig.session.Settings().SetDocumentSource(
         kSourceFeeder);  // the scanner answers now: a later open is tried again
     EXPECT_EQ(Open(), TWRC_SUCCESS);
     Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr);
@@ -189,28 +192,33 @@ TEST_F(DataSourceTest, EnableWithInterfaceShowsTheDialog) {
     Reach(4);
     EXPECT_EQ(Enable(1), TWRC_SUCCESS);
     EXPECT_EQ(source.state.sourceState, 5);
-    EXPECT_EQ(ui.settings.ShowUI(), 1);
+    EXPECT_EQ(rig.session.Settings().ShowUI(), 1);
     EXPECT_EQ(ui.calls, (Calls{"CreateDialogWindow", "StartMessageThread", "ShowDialog"}));
     EXPECT_TRUE(manager.sent.empty());
 }
 
 TEST_F(DataSourceTest, EnableWithoutInterfaceScansBeforeReturning) {
+    // The scan itself is proven with a scripted scanner; here the link does
+    // not open, so the source stays enabled, still a success.
     Reach(4);
-    ui.onScan = [&] { source.NotifyTransferReady(); };
-    EXPECT_EQ(Enable(0), TWRC_SUCCESS);
-    EXPECT_EQ(source.state.sourceState, 6);
-    EXPECT_EQ(ui.settings.ShowUI(), 0);
-    EXPECT_EQ(ui.calls, (Calls{"CreateDialogWindow", "StartMessageThread", "RunScanCommand"}));
-    ASSERT_EQ(manager.sent.size(), 1u);
-    EXPECT_EQ(manager.sent[0].msg, MSG_XFERREADY);
-    EXPECT_EQ(manager.sent[0].sourceId, 7u);
-    EXPECT_EQ(manager.sent[0].appId, 41u);
-
-    // A link that would not open leaves the source enabled, still a success.
-    Disable(0);
-    ui.onScan = nullptr;
     EXPECT_EQ(Enable(0), TWRC_SUCCESS);
     EXPECT_EQ(source.state.sourceState, 5);
+    EXPECT_EQ(rig.session.Settings().ShowUI(), 0);
+    EXPECT_EQ(ui.calls, (Calls{"CreateDialogWindow", "StartMessageThread"}));
+    EXPECT_TRUE(manager.sent.empty());
+}
+
+TEST_F(DataSourceTest, EnableFailsWithoutItsWindowOrThread) {
+    Reach(4);
+    for (bool window : {false, true}) {
+        ui.windowCreated = window;
+        ui.threadStarted = false;
+        ui.calls.clear();
+        EXPECT_EQ(Enable(1), TWRC_FAILURE);
+        EXPECT_EQ(Status(), TWCC_LOWMEMORY);
+        EXPECT_EQ(source.state.sourceState, 4);
+        EXPECT_EQ(ui.calls.back(), "DestroyDialogWindow");
+    }
 }
 
 TEST_F(DataSourceTest, DisableDrainsFirstEvenWhenRefused) {

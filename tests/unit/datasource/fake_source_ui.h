@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,35 +7,30 @@
 
 namespace z8::test {
 
-class FakePaths final : public SystemPaths {
-public:
-    std::string WindowsDirectory() const override { return "C:\\WINDOWS"; }
-};
-
 // Records every operation the core asks of the dialog side, in order.
 class FakeSourceUi final : public SourceUi {
 public:
-    CScanSettings& Settings() override { return settings; }
     bool ProcessEvent(TW_MEMREF message) override {
         Record("ProcessEvent");
         return message == dialogMessage;
     }
     void DrainDialogMessages() override { Record("Drain"); }
-    void CreateDialogWindow() override { Record("CreateDialogWindow"); }
-    void StartMessageThread() override { Record("StartMessageThread"); }
-    void RunScanCommand() override {
-        Record("RunScanCommand");
-        if (onScan) onScan();
+    bool CreateDialogWindow() override {
+        Record("CreateDialogWindow");
+        return windowCreated;
+    }
+    bool StartMessageThread() override {
+        Record("StartMessageThread");
+        return threadStarted;
     }
     void ShowDialog() override { Record("ShowDialog"); }
     void HideDialog() override { Record("HideDialog"); }
     void EndMessageThread() override { Record("EndMessageThread"); }
     void DestroyDialogWindow() override { Record("DestroyDialogWindow"); }
 
-    FakePaths paths;
-    CScanSettings settings{paths};
     TW_MEMREF dialogMessage = nullptr;
-    std::function<void()> onScan;
+    bool windowCreated = true;
+    bool threadStarted = true;
     std::vector<std::string> calls;
 
 private:

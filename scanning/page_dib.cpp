@@ -1,0 +1,138 @@
+#include "scanning/page_dib.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace z8 {
+namespace {
+
+constexpr uint32_t kInfoHeaderBytes = 40;
+
+void Put16(uint8_t* at, uint16_t value) {
+    at[0] = static_cast<uint8_t>(value);
+    at[1] = static_cast<uint8_t>(value >> 8);
+}
+
+void Put32(uint8_t* at, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        at[i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+int32_t PelsPerMeter(int dpi) {
+    return static_cast<int32_t>(dpi * 100 * 0.39370078740157477);
+}
+
+void CopyColourRow(uint8_t* out, const uint8_t* line, uint32_t lineLength, uint32_t width) {
+    const uint8_t* red = line;
+    const uint8_t* green = line + lineLength / 3;
+    const uint8_t* blue = line + 2 * (lineLength / 3);
+    for (uint32_t x = 0; x < width; ++x) {
+        out[3 * x] = blue[x];
+        out[3 * x + 1] = green[x];
+        out[3 * x + 2] = red[x];
+    }
+}
+
+void CopyInvertedRow(uint8_t* out, const uint8_t* line, uint32_t bytes) {
+    for (uint32_t i = 0; i < bytes; ++i)
+        out[i] = static_cast<uint8_t>(~line[i]);
+}
+
+}  // namespace
+
+std::optional<PixelKind> PixelKindOfMode(uint8_t mode) {
+    switch (mode) {
+        case 0:
+            return PixelKind::BlackWhite;
+        case 1:
+            return PixelKind::Grey;
+        case 3:
+            return PixelKind::Colour;
+        default:
+            return std::nullopt;
+    }
+}
+
+uint32_t PageLayout::MinimumLineLength() const {
+    return kind == PixelKind::Colour ? 3 * width : pixelBytesPerRow;
+}
+
+std::optional<PageLayout> PlanPage(const ScanParameterBlock& geometry, PixelKind kind, bool preview,
+                                   int xDpi, int yDpi) {
+    if (geometry.right <= geometry.left || geometry.bottom <= geometry.top) return std::nullopt;
+    PageLayout layout;
+    layout.kind = kind;
+    layout.width = uint32_t{geometry.right} - geometry.left;
+    layout.height = uint32_t{geometry.bottom} - geometry.top;
+    switch (kind) {
+        case PixelKind::BlackWhite:
+            layout.bitCount = 1;
+            layout.pixelBytesPerRow = (layout.width + 7) / 8;
+            layout.headerBytes = kInfoHeaderBytes + 2 * 4;
+            layout.bottomUp = false;
+            break;
+        case PixelKind::Grey:
+            layout.bitCount = 8;
+            layout.pixelBytesPerRow = layout.width;
+            layout.headerBytes = kInfoHeaderBytes + 256 * 4;
+            layout.bottomUp = preview;
+            break;
+        case PixelKind::Colour:
+            layout.bitCount = 24;
+            layout.pixelBytesPerRow = 3 * layout.width;
+            layout.headerBytes = kInfoHeaderBytes;
+            layout.bottomUp = true;
+            break;
+    }
+    layout.bytesPerLine = (layout.pixelBytesPerRow + 3) / 4 * 4;
+    layout.imageBytes = uint64_t{layout.bytesPerLine} * layout.height;
+    layout.totalBytes = layout.headerBytes + layout.imageBytes;
+    if (layout.totalBytes > kMaxPageBytes) return std::nullopt;
+    layout.xPelsPerMeter = PelsPerMeter(xDpi);
+    layout.yPelsPerMeter = PelsPerMeter(yDpi);
+    return layout;
+}
+
+void WriteDibHeader(std::span<uint8_t> dib, const PageLayout& layout) {
+    uint8_t* h = dib.data();
+    std::memset(h, 0, layout.headerBytes);
+    Put32(h, kInfoHeaderBytes);
+    Put32(h + 4, layout.width);
+    Put32(h + 8, layout.height);
+    Put16(h + 12, 1);
+    Put16(h + 14, layout.bitCount);
+    Put32(h + 24, static_cast<uint32_t>(layout.xPelsPerMeter));
+    Put32(h + 28, static_cast<uint32_t>(layout.yPelsPerMeter));
+    uint8_t* table = h + kInfoHeaderBytes;
+    if (layout.kind == PixelKind::BlackWhite) {
+        std::memset(table + 4, 255, 3);
+    } else if (layout.kind == PixelKind::Grey) {
+        for (int i = 0; i < 256; ++i)
+            std::memset(table + 4 * i, i, 3);
+    }
+    std::memset(h + layout.headerBytes, 0xFF, layout.imageBytes);
+}
+
+bool CopyBand(const PageLayout& layout, std::span<uint8_t> pixels, uint32_t firstRow,
+              const Band& band) {
+    if (band.lineLength < layout.MinimumLineLength()) return false;
+    const uint32_t padding = layout.bytesPerLine - layout.pixelBytesPerRow;
+    const uint32_t rows = firstRow >= layout.height
+                              ? 0
+                              : std::min<uint32_t>(band.lineCount, layout.height - firstRow);
+    for (uint32_t k = 0; k < rows; ++k) {
+        const uint32_t r = firstRow + k;
+        const uint32_t row = layout.bottomUp ? layout.height - r - 1 : r;
+        uint8_t* out = pixels.data() + uint64_t{row} * layout.bytesPerLine;
+        const uint8_t* line = band.lines.data() + uint64_t{k} * band.lineLength;
+        if (layout.kind == PixelKind::Colour) {
+            CopyColourRow(out, line, band.lineLength, layout.width);
+        } else {
+            CopyInvertedRow(out, line, layout.pixelBytesPerRow);
+        }
+        std::memset(out + layout.pixelBytesPerRow, 0, padding);
+    }
+    return true;
+}
+
+}  // namespace z8
