@@ -8,68 +8,96 @@
 #include "datasource/ruler_unit.h"
 #include "datasource/source_identity.h"
 #include "datasource/source_ui_win32.h"
+#include "device/serial_device_win32.h"
+#include "platform/win32/clock_win32.h"
 #include "platform/win32/global_memory_win32.h"
+#include "platform/win32/message_pump_win32.h"
+#include "platform/win32/profile_store_win32.h"
+#include "platform/win32/registry_win32.h"
 #include "platform/win32/string_table_win32.h"
+#include "platform/win32/system_paths_win32.h"
+#include "scanning/scanning_session.h"
+#include "ui/framework/application.h"
 #include "ui/framework/module_state.h"
 #include "ui/scanner_dialog.h"
 
+namespace z8 {
 namespace {
 
-// The application object of the library: what lives from load to unload.
-class CDataSourceApp {
+// The system services the source runs on.
+struct Win32Services {
+    Win32SystemPaths paths;
+    Win32ProfileStore profiles;
+    Win32SerialDevice serial;
+    Win32Registry registry;
+    Win32MessagePump pump;
+    Win32Clock clock;
+    GlobalMemoryWin32 memory;
+    Win32StringTable strings{nullptr};
+};
+
+// The application object of the library: what lives from load to unload. It
+// composes the scanning session, the TWAIN core and the dialog; the window
+// owns none of them.
+class CDataSourceApp final : public CApplication {
 public:
-    bool InitInstance(HINSTANCE instance);
-    void ExitInstance();
-    z8::DataSource* Source() { return source_.get(); }
-    z8::ui::CScannerDialog* Dialog() { return dialog_.get(); }
+    bool InitInstance() override;
+    int ExitInstance() override;
+    DataSource* Source() { return source_.get(); }
+    ScanningSession* Session() { return session_.get(); }
 
 private:
     HINSTANCE resourceLibrary_ = nullptr;
     HINSTANCE previousResources_ = nullptr;
     HANDLE instanceMutex_ = nullptr;
-    z8::Win32ManagerLink manager_;
-    z8::GlobalMemoryWin32 memory_;
-    std::unique_ptr<z8::ui::CScannerDialog> dialog_;
-    std::unique_ptr<z8::Win32SourceUi> ui_;
-    std::unique_ptr<z8::DataSource> source_;
+    Win32ManagerLink manager_;
+    Win32Services services_;
+    std::unique_ptr<ScanningSession> session_;
+    std::unique_ptr<ui::CScannerDialog> dialog_;
+    std::unique_ptr<Win32SourceUi> ui_;
+    std::unique_ptr<DataSource> source_;
 };
 
-CDataSourceApp g_app;
+CDataSourceApp theApp;
 
-bool CDataSourceApp::InitInstance(HINSTANCE instance) {
-    z8::ui::SetInstanceModule(instance);
+bool CDataSourceApp::InitInstance() {
+    ui::SetInstanceModule(Instance());
     // Only resources are taken from the library, so it is mapped as data: no
     // code of it runs under the loader lock.
     resourceLibrary_ = LoadLibraryExA("twainZ8.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (resourceLibrary_ != nullptr) {
-        previousResources_ = z8::ui::ResourceModule();
-        z8::ui::SetResourceModule(resourceLibrary_);
+        previousResources_ = ui::ResourceModule();
+        ui::SetResourceModule(resourceLibrary_);
     } else {
         OutputDebugStringA("resources library not found or french OS\n");
     }
-
-    z8::Win32StringTable strings(z8::ui::ResourceModule());
-    const TW_IDENTITY identity = z8::MakeSourceIdentity(strings);
+    services_.strings.SetModule(ui::ResourceModule());
+    const TW_IDENTITY identity = MakeSourceIdentity(services_.strings);
 
     instanceMutex_ = CreateMutexA(nullptr, FALSE, identity.ProductName);
     if (instanceMutex_ == nullptr) return false;
     // Another process has the source loaded: this one does not load it.
     if (GetLastError() == ERROR_ALREADY_EXISTS) return false;
 
-    dialog_ = std::make_unique<z8::ui::CScannerDialog>([this] { source_->NotifyCloseRequest(); });
-    ui_ = std::make_unique<z8::Win32SourceUi>(*dialog_);
-    source_ = std::make_unique<z8::DataSource>(*ui_, manager_, memory_);
+    session_ = std::make_unique<ScanningSession>(
+        ScanningPlatform{services_.paths, services_.profiles, services_.serial, services_.registry,
+                         services_.pump, services_.clock, services_.memory, services_.strings});
+    dialog_ =
+        std::make_unique<ui::CScannerDialog>(*session_, [this] { source_->NotifyCloseRequest(); });
+    ui_ = std::make_unique<Win32SourceUi>(*dialog_, *session_);
+    source_ = std::make_unique<DataSource>(*session_, *ui_, manager_, services_.memory);
     source_->state.sourceIdentity = identity;
-    dialog_->Settings().SetRulerUnit(z8::RulerUnitForLanguage(GetUserDefaultLangID()));
+    session_->Settings().SetRulerUnit(RulerUnitForLanguage(GetUserDefaultLangID()));
     return true;
 }
 
-void CDataSourceApp::ExitInstance() {
+int CDataSourceApp::ExitInstance() {
     source_.reset();
     ui_.reset();
     dialog_.reset();
+    session_.reset();
     if (resourceLibrary_ != nullptr) {
-        if (previousResources_ != nullptr) z8::ui::SetResourceModule(previousResources_);
+        if (previousResources_ != nullptr) ui::SetResourceModule(previousResources_);
         FreeLibrary(resourceLibrary_);
         resourceLibrary_ = nullptr;
     }
@@ -77,20 +105,25 @@ void CDataSourceApp::ExitInstance() {
         CloseHandle(instanceMutex_);
         instanceMutex_ = nullptr;
     }
+    return 1;
 }
 
 }  // namespace
+}  // namespace z8
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     try {
         if (reason == DLL_PROCESS_ATTACH) {
             DisableThreadLibraryCalls(instance);
-            if (!g_app.InitInstance(instance)) {
-                g_app.ExitInstance();
+            z8::theApp.AttachModule(instance);
+            if (!z8::theApp.InitInstance()) {
+                z8::theApp.ExitInstance();
                 return FALSE;
             }
-        } else if (reason == DLL_PROCESS_DETACH) {
-            g_app.ExitInstance();
+        } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+            // At process exit (reserved set) the other threads are gone and
+            // the system takes everything back: nothing to do.
+            z8::theApp.ExitInstance();
         }
         return TRUE;
     } catch (...) {
@@ -100,13 +133,15 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 
 extern "C" TW_UINT16 TW_CALLINGSTYLE DS_Entry(pTW_IDENTITY pOrigin, TW_UINT32 DG, TW_UINT16 DAT,
                                               TW_UINT16 MSG, TW_MEMREF pData) {
-    z8::DataSource* source = g_app.Source();
+    z8::DataSource* source = z8::theApp.Source();
     if (source == nullptr) return TWRC_FAILURE;
     try {
         // The manager's discovery only asks for the identity; everything else
-        // needs the dialog object's start-up work, done here rather than under
-        // the loader lock.
-        if (!(DG == DG_CONTROL && DAT == DAT_IDENTITY && MSG == MSG_GET)) g_app.Dialog()->StartUp();
+        // needs the session's start-up work, done here rather than under the
+        // loader lock.
+        if (!(DG == DG_CONTROL && DAT == DAT_IDENTITY && MSG == MSG_GET)) {
+            z8::theApp.Session()->StartUp();
+        }
         return source->Entry(pOrigin, DG, DAT, MSG, pData);
     } catch (...) {
         // Nothing may escape into the application.

@@ -3,12 +3,21 @@
 #include <commctrl.h>
 
 #include "datasource/large_layout.h"
+#include "ui/framework/application.h"
 #include "ui/framework/module_state.h"
+#include "ui/resources/control_ids.h"
 
 namespace z8 {
 
 Win32SourceUi::~Win32SourceUi() {
-    if (thread_ != nullptr) EndMessageThread();
+    // Only an unload without MSG_DISABLEDS gets here with a thread: it is told
+    // to end but not waited for (that would hold the loader lock), and its
+    // object stays with it.
+    if (thread_ != nullptr) {
+        session_.AttachProgress(nullptr);
+        thread_->QuitThread();
+        static_cast<void>(thread_.release());
+    }
 }
 
 bool Win32SourceUi::ProcessEvent(TW_MEMREF message) {
@@ -30,18 +39,17 @@ void Win32SourceUi::DrainDialogMessages() {
     }
 }
 
-void Win32SourceUi::CreateDialogWindow() {
-    dialog_.Create(ui::ResourceModule(), ui::kScannerDialogTemplate, nullptr);
+bool Win32SourceUi::CreateDialogWindow() {
+    EnableDialogControls();
+    return dialog_.Create(ui::ResourceModule(), res::kScannerDialogTemplate, nullptr) != nullptr;
 }
 
-void Win32SourceUi::StartMessageThread() {
-    thread_ = std::make_unique<ui::CMessageThread>();
-    if (!thread_->Start()) thread_.reset();
-    dialog_.SetMessageThread(thread_.get());
-}
-
-void Win32SourceUi::RunScanCommand() {
-    dialog_.Scan();
+bool Win32SourceUi::StartMessageThread() {
+    auto thread = std::make_unique<ui::CMessageThread>();
+    if (!thread->Start()) return false;
+    thread_ = std::move(thread);
+    session_.AttachProgress(thread_.get());
+    return true;
 }
 
 void Win32SourceUi::ShowDialog() {
@@ -49,7 +57,7 @@ void Win32SourceUi::ShowDialog() {
     ShowWindow(window, SW_SHOW);
     ShowWindow(window, SW_RESTORE);
     RECT feeder{};
-    GetWindowRect(dialog_.Item(ui::kFeederButton), &feeder);
+    GetWindowRect(dialog_.Item(res::kFeederButton), &feeder);
     dialog_.largeLayout = NeedsLargeLayout(feeder.bottom - feeder.top);
     if (dialog_.largeLayout) {
         RECT frame{};
@@ -69,11 +77,11 @@ void Win32SourceUi::HideDialog() {
 
 void Win32SourceUi::EndMessageThread() {
     if (thread_ == nullptr) return;
+    session_.AttachProgress(nullptr);
     thread_->QuitThread();
     // The thread only handles posted messages, so it ends promptly.
     while (thread_->ExitCode() == STILL_ACTIVE)
         Sleep(10);
-    dialog_.SetMessageThread(nullptr);
     thread_.reset();
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "datasource/source_ui.h"
+#include "scanning/scanning_session.h"
 #include "ui/message_thread.h"
 #include "ui/scanner_dialog.h"
 
@@ -12,24 +13,22 @@ namespace z8 {
 // the progress thread.
 class Win32SourceUi final : public SourceUi {
 public:
-    explicit Win32SourceUi(ui::CScannerDialog& dialog) : dialog_(dialog) {}
+    Win32SourceUi(ui::CScannerDialog& dialog, ScanningSession& session)
+        : dialog_(dialog), session_(session) {}
     ~Win32SourceUi() override;
 
-    CScanSettings& Settings() override { return dialog_.Settings(); }
     bool ProcessEvent(TW_MEMREF message) override;
     void DrainDialogMessages() override;
-    void CreateDialogWindow() override;
-    void StartMessageThread() override;
-    void RunScanCommand() override;
+    bool CreateDialogWindow() override;
+    bool StartMessageThread() override;
     void ShowDialog() override;
     void HideDialog() override;
     void EndMessageThread() override;
     void DestroyDialogWindow() override;
 
-    ui::CMessageThread* MessageThread() { return thread_.get(); }
-
 private:
     ui::CScannerDialog& dialog_;
+    ScanningSession& session_;
     std::unique_ptr<ui::CMessageThread> thread_;
 };
 

@@ -8,6 +8,7 @@
 #   wine-rig.sh map-com1 [PATH]              COM1 := PATH (default build/rig/com1,
 #                                            the scanner emulator's link); prints PATH
 #   wine-rig.sh stop                         stop wineserver and the X server
+#   wine-rig.sh runs32                       exit 0 when this machine runs 32-bit programs
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,6 +20,40 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;sane.ds=n;gphoto2.ds="
 mkdir -p "$rig"
 
 say() { printf '[wine-rig] %s\n' "$*" >&2; }
+
+# Some machines cannot execute 32-bit programs at all (their kernel or
+# hypervisor has no 32-bit mode): Wine then runs through its 64-bit loader,
+# and 32-bit programs are skipped with exit code 77.
+if wine --version >/dev/null 2>&1; then
+  WINE=wine
+  runs32=1
+else
+  WINE=/usr/lib/wine/wine64
+  export WINELOADER=$WINE
+  runs32=0
+fi
+
+skip_if_32bit() {
+  [ "$runs32" -eq 1 ] && return
+  say "this machine cannot run 32-bit programs: skipped"
+  exit 77
+}
+
+# True for a 32-bit (i386) PE file.
+is_pe32() {
+  local file=$1 offset
+  [ -f "$file" ] || return 1
+  offset=$(od -An -t u4 -j 60 -N 4 "$file" | tr -d ' ')
+  [ "$(od -An -t x2 -j $((offset + 4)) -N 2 "$file" | tr -d ' ')" = 014c ]
+}
+
+# The Linux path of a program named by a Linux path or a C:\ path.
+program_file() {
+  case $1 in
+    [Cc]:\\*) local rest=${1:3}; printf '%s/drive_c/%s' "$WINEPREFIX" "${rest//\\//}" ;;
+    *) printf '%s' "$1" ;;
+  esac
+}
 
 locked() {
   # Concurrent tests share the prefix and the X server: set them up once.
@@ -57,7 +92,7 @@ ensure_prefix() {
     say "creating the prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     start_wineserver
-    wineboot -i </dev/null >/dev/null 2>&1
+    "$WINE" wineboot.exe -i </dev/null >/dev/null 2>&1
     touch "$WINEPREFIX/.z8-ready"
   fi
 }
@@ -109,13 +144,13 @@ map_com1() {
   local path=$1
   [ "$(readlink "$WINEPREFIX/dosdevices/com1" 2>/dev/null || true)" = "$path" ] && return
   say "mapping COM1 to $path"
-  wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$path" /f </dev/null >/dev/null 2>&1
-  wine reg add 'HKLM\System\CurrentControlSet\Services\QXXNT\Parameters' /v 2 /t REG_DWORD /d 1 /f \
+  "$WINE" reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$path" /f </dev/null >/dev/null 2>&1
+  "$WINE" reg add 'HKLM\System\CurrentControlSet\Services\QXXNT\Parameters' /v 2 /t REG_DWORD /d 1 /f \
     </dev/null >/dev/null 2>&1
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
   start_wineserver
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  "$WINE" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 cmd=${1:-}
@@ -126,6 +161,7 @@ case $cmd in
     ;;
   install)
     arch=$1 file=$2
+    [ "$arch" = win32 ] && skip_if_32bit
     locked setup
     case $arch in
       win32) dir=$WINEPREFIX/drive_c/windows/twain_32 ;;
@@ -136,6 +172,7 @@ case $cmd in
     cp "$file" "$dir/sane.ds.tmp" && mv "$dir/sane.ds.tmp" "$dir/sane.ds"
     ;;
   run)
+    is_pe32 "$(program_file "$1")" && skip_if_32bit
     locked setup
     DISPLAY=$(cat "$rig/xvfb.display")
     export DISPLAY
@@ -143,8 +180,8 @@ case $cmd in
     # Wine's own background processes (services, the desktop) start with the
     # first program of a session and inherit its output; start them here on
     # /dev/null so that a test's output pipe closes when its program ends.
-    wine cmd /c exit </dev/null >/dev/null 2>&1
-    exec wine "$@" </dev/null
+    "$WINE" cmd /c exit </dev/null >/dev/null 2>&1
+    exec "$WINE" "$@" </dev/null
     ;;
   map-com1)
     path=${1:-$rig/com1}
@@ -154,6 +191,9 @@ case $cmd in
     export DISPLAY
     locked map_com1 "$path"
     echo "$path"
+    ;;
+  runs32)
+    [ "$runs32" -eq 1 ]
     ;;
   stop)
     if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1 || true; fi

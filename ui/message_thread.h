@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "scanning/scan_views.h"
 #include "ui/framework/ui_thread.h"
 #include "ui/progress_dialog.h"
 
@@ -11,19 +12,20 @@ namespace z8::ui {
 
 // The second user-interface thread: its only window is the progress dialog.
 // Other threads drive it through posted messages and read cancelRequested.
-class CMessageThread final : public UiThread {
+class CMessageThread final : public UiThread, public ProgressView {
 public:
     CMessageThread() = default;
     ~CMessageThread() override;
 
-    void SetMessage(const std::string& text);
-    void SetProgress(int position);
+    void SetMessage(const std::string& text) override;
+    void SetProgress(int position) override;
+    void ShowProgress(bool visible) override { ShowProgress(visible ? SW_SHOW : SW_HIDE); }
+    bool CancelRequested() const override { return dialog_.cancelRequested(); }
     void StartAnimation();
     void StopAnimation();
     // 0 hides (and resets bar and text), 5 shows; other commands go to ShowWindow.
     void ShowProgress(int showCommand);
     void QuitThread();
-    bool cancelRequested() const { return dialog_.cancelRequested(); }
 
     HWND DialogWindow() const { return dialog_.hwnd(); }
 

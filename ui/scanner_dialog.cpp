@@ -2,26 +2,22 @@
 
 #include <commctrl.h>
 
-#include <string>
-
-#include "device/startup_query.h"
+#include "platform/win32/string_table_win32.h"
+#include "ui/draw_image.h"
 #include "ui/framework/module_state.h"
-#include "ui/message_thread.h"
+#include "ui/resources/control_ids.h"
 #include "ui/resources/string_ids.h"
 
 namespace z8::ui {
 namespace {
 
 constexpr UINT kAboutCommand = 16;
-constexpr int kAboutTemplate = 100;
 
 // The About box: a template with no behaviour of its own.
 class CAboutDialog final : public Dialog {};
 
 std::string LoadText(unsigned id) {
-    char text[512] = "";
-    LoadStringA(ResourceModule(), id, text, sizeof text);
-    return text;
+    return Win32StringTable(ResourceModule()).Load(id);
 }
 
 struct Tip {
@@ -30,61 +26,28 @@ struct Tip {
 };
 
 constexpr Tip kTips[] = {
-    {kFeederButton, res::kStrTipSheetFeeder},
-    {1033, res::kStrTipFlatbed},
-    {1011, res::kStrTipImageParams},
-    {1029, res::kStrTipBlackWhite},
-    {1030, res::kStrTipGrey},
-    {1031, res::kStrTipColour},
-    {1076, res::kStrTipResolution},
-    {1001, res::kStrTipPreview},
-    {IDOK, res::kStrTipScan},
-    {1014, res::kStrTipRulerUnit},
+    {res::kFeederButton, res::kStrTipSheetFeeder},
+    {res::kFlatbedButton, res::kStrTipFlatbed},
+    {res::kImageParamsButton, res::kStrTipImageParams},
+    {res::kBlackWhiteButton, res::kStrTipBlackWhite},
+    {res::kGreyButton, res::kStrTipGrey},
+    {res::kColourButton, res::kStrTipColour},
+    {res::kResolutionCombo, res::kStrTipResolution},
+    {res::kPreviewButton, res::kStrTipPreview},
+    {res::kScanButton, res::kStrTipScan},
+    {res::kRulerUnitButton, res::kStrTipRulerUnit},
 };
+
+// What a run disables besides the profile buttons.
+constexpr int kRunLocked[] = {res::kImageParamsButton, res::kPreviewButton,  res::kProfileCombo,
+                              res::kResolutionCombo,   res::kScanButton,     res::kBlackWhiteButton,
+                              res::kGreyButton,        res::kColourButton,   res::kFlatbedButton,
+                              res::kFeederButton,      res::kRulerUnitButton};
 
 }  // namespace
 
-CScannerDialog::CScannerDialog(std::function<void()> closeRequest)
-    : closeRequest_(std::move(closeRequest)),
-      settings_(paths_),
-      profiles_(store_, LoadText(res::kStrProfileDefault)),
-      serialLink_(serialDevice_, registry_, &pump_) {}
-
-void CScannerDialog::StartUp() {
-    if (started_) return;
-    started_ = true;
-    serialLink_.FindComPort();
-    if (serialLink_.Open()) {
-        const DeviceSetup current = CurrentDeviceSetup(settings_);
-        const StartupAnswers answers = QueryScanner(serialLink_, current);
-        StoreDeviceSetup(ApplyStartupAnswers(answers, current), settings_);
-        if (answers.status) lastStatus = *answers.status;
-        serialLink_.Close();
-    }
-    profileIndex = kDefaultProfileIndex;
-    profiles_.ApplyProfile(profileIndex, settings_);
-}
-
-void CScannerDialog::Scan() {
-    if (!serialLink_.Open()) {
-        ShowScanMessage(LoadText(res::kStrCannotCommunicate));
-        return;
-    }
-    previewScan = 0;
-    profiles_.StoreProfile(profiles_.DefaultName(), settings_);
-    serialLink_.Close();
-}
-
-void CScannerDialog::ShowScanMessage(const std::string& text) {
-    if (settings_.ShowUI() != 0) {
-        MessageBoxA(hwnd(), text.c_str(), LoadText(res::kStrDialogTitle).c_str(), MB_OK);
-    } else if (settings_.WantIndicators() && messageThread_ != nullptr) {
-        messageThread_->ShowProgress(SW_SHOW);
-        messageThread_->SetMessage(text);
-        Sleep(5000);
-        messageThread_->ShowProgress(SW_HIDE);
-    }
-}
+CScannerDialog::CScannerDialog(ScanningSession& session, std::function<void()> closeRequest)
+    : session_(session), closeRequest_(std::move(closeRequest)) {}
 
 BOOL CScannerDialog::OnInitDialog() {
     SetWindowTextA(hwnd(), LoadText(res::kStrDialogTitle).c_str());
@@ -99,11 +62,13 @@ BOOL CScannerDialog::OnInitDialog() {
         }
     }
     CreateToolTips();
-    SetDlgItemTextA(hwnd(), 1050, LoadText(res::kStrCaptionResolution).c_str());
-    SetDlgItemTextA(hwnd(), 1062, LoadText(res::kStrProfile).c_str());
-    SetDlgItemTextA(hwnd(), 1061, LoadText(res::kStrCaptionImage).c_str());
-    SetDlgItemTextA(hwnd(), 1064, " ");
-    if (settings_.ShowUI() != 0) serialLink_.SetPumpWindow(hwnd());
+    SetDlgItemTextA(hwnd(), res::kResolutionCaption, LoadText(res::kStrCaptionResolution).c_str());
+    SetDlgItemTextA(hwnd(), res::kProfileCaption, LoadText(res::kStrProfile).c_str());
+    SetDlgItemTextA(hwnd(), res::kImageCaption, LoadText(res::kStrCaptionImage).c_str());
+    SetDlgItemTextA(hwnd(), res::kStatusLabel, " ");
+    SendDlgItemMessageA(hwnd(), res::kProgressBar, PBM_SETRANGE32, 0, 100);
+    session_.AttachDialog(this);
+    session_.AttachPreview(this);
     return TRUE;
 }
 
@@ -128,19 +93,37 @@ void CScannerDialog::CreateToolTips() {
 }
 
 bool CScannerDialog::OnCommand(int id, int code, HWND control) {
-    if (id == IDCANCEL) {
-        profiles_.StoreProfile(profiles_.DefaultName(), settings_);
-        closeRequest_();
-        return true;
+    if (code != BN_CLICKED) return Dialog::OnCommand(id, code, control);
+    switch (id) {
+        case res::kScanButton:
+            session_.Scan();
+            return true;
+        case res::kPreviewButton:
+            session_.Preview();
+            return true;
+        case res::kStopButton:
+            session_.RequestStop();
+            return true;
+        case res::kCancelButton:
+            session_.StoreDefaultProfile();
+            closeRequest_();
+            return true;
+        default:
+            return Dialog::OnCommand(id, code, control);
     }
-    return Dialog::OnCommand(id, code, control);
+}
+
+bool CScannerDialog::OnTimer(UINT_PTR id) {
+    if (id != res::kBusyTimer) return false;
+    session_.OnBusyTimer();
+    return true;
 }
 
 bool CScannerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     // Commands 16..31 are ours; the system's own get default processing.
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kAboutCommand) {
         CAboutDialog about;
-        about.RunModal(ResourceModule(), kAboutTemplate, hwnd());
+        about.RunModal(ResourceModule(), res::kAboutTemplate, hwnd());
         result = 0;
         return true;
     }
@@ -148,7 +131,117 @@ bool CScannerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& res
 }
 
 void CScannerDialog::OnDestroy() {
+    StopBusyTimer();
+    session_.AttachDialog(nullptr);
+    session_.AttachPreview(nullptr);
+    previewImage_.reset();
     toolTip_ = nullptr;
+}
+
+void CScannerDialog::Repaint(int id) {
+    RECT area;
+    GetWindowRect(Item(id), &area);
+    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
+    InvalidateRect(hwnd(), &area, TRUE);
+    UpdateWindow(hwnd());
+}
+
+void CScannerDialog::DisableControlsForScan(const std::string& statusText) {
+    newProfileWasEnabled_ = IsWindowEnabled(Item(res::kNewProfileButton)) != FALSE;
+    storeProfileWasEnabled_ = IsWindowEnabled(Item(res::kStoreProfileButton)) != FALSE;
+    deleteProfileWasEnabled_ = IsWindowEnabled(Item(res::kDeleteProfileButton)) != FALSE;
+    for (int id : kRunLocked)
+        Enable(id, false);
+    Enable(res::kNewProfileButton, false);
+    Enable(res::kStoreProfileButton, false);
+    Enable(res::kDeleteProfileButton, false);
+    SetStatus(statusText, LoadText(res::kStrDialogTitle));
+}
+
+void CScannerDialog::RestoreControlsAfterScan(const Restore& restore) {
+    Enable(res::kImageParamsButton, true);
+    Enable(res::kPreviewButton, restore.preview);
+    Enable(res::kProfileCombo, true);
+    Enable(res::kResolutionCombo, true);
+    Enable(res::kScanButton, true);
+    Enable(res::kNewProfileButton, newProfileWasEnabled_);
+    Enable(res::kStoreProfileButton, storeProfileWasEnabled_);
+    Enable(res::kDeleteProfileButton, deleteProfileWasEnabled_);
+    Enable(res::kBlackWhiteButton, true);
+    Enable(res::kGreyButton, true);
+    Enable(res::kColourButton, IsWindowVisible(Item(res::kColourButton)) != FALSE);
+    Enable(res::kFeederButton, restore.feeder);
+    Enable(res::kFlatbedButton, restore.flatbed);
+    Enable(res::kRulerUnitButton, true);
+    SetProgressBar(0);
+    ShowProgressBar(false);
+    Show(res::kStopButton, false);
+    Show(res::kScanButton, true);
+}
+
+void CScannerDialog::SetStatus(const std::string& status, const std::string& caption) {
+    SetDlgItemTextA(hwnd(), res::kStatusLabel, status.c_str());
+    SetWindowTextA(hwnd(), caption.c_str());
+    Repaint(res::kStatusLabel);
+}
+
+void CScannerDialog::ShowStopButton() {
+    Show(res::kStopButton, true);
+    Show(res::kScanButton, false);
+}
+
+void CScannerDialog::ShowProgressBar(bool visible) {
+    Show(res::kProgressBar, visible);
+}
+
+int CScannerDialog::ProgressBarPosition() const {
+    return static_cast<int>(SendDlgItemMessageA(hwnd(), res::kProgressBar, PBM_GETPOS, 0, 0));
+}
+
+void CScannerDialog::SetProgressBar(int position) {
+    SendDlgItemMessageA(hwnd(), res::kProgressBar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+void CScannerDialog::StartBusyTimer() {
+    if (busyTimer_ == 0)
+        busyTimer_ = SetTimer(hwnd(), res::kBusyTimer, res::kBusyTimerPeriodMs, nullptr);
+}
+
+void CScannerDialog::StopBusyTimer() {
+    if (busyTimer_ == 0) return;
+    KillTimer(hwnd(), busyTimer_);
+    busyTimer_ = 0;
+}
+
+void CScannerDialog::ShowMessage(const std::string& text) {
+    MessageBoxA(hwnd(), text.c_str(), LoadText(res::kStrDialogTitle).c_str(), MB_OK);
+}
+
+void CScannerDialog::SetWaitCursor(bool waiting) {
+    if (waiting) {
+        savedCursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    } else {
+        SetCursor(savedCursor_);
+        savedCursor_ = nullptr;
+    }
+}
+
+void CScannerDialog::DrawPartial() {
+    HWND pane = Item(res::kPreviewPane);
+    if (previewImage_ == nullptr || pane == nullptr) return;
+    RECT area;
+    GetClientRect(pane, &area);
+    HDC dc = GetDC(pane);
+    if (dc == nullptr) return;
+    DrawImage(dc, area, *previewImage_);
+    ReleaseDC(pane, dc);
+}
+
+void CScannerDialog::Invalidate() {
+    HWND pane = Item(res::kPreviewPane);
+    InvalidateRect(pane, nullptr, TRUE);
+    UpdateWindow(pane);
+    DrawPartial();
 }
 
 }  // namespace z8::ui

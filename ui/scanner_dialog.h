@@ -3,77 +3,76 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
-#include "device/serial_device_win32.h"
-#include "device/serial_port.h"
-#include "platform/win32/message_pump_win32.h"
-#include "platform/win32/profile_store_win32.h"
-#include "platform/win32/registry_win32.h"
-#include "platform/win32/system_paths_win32.h"
-#include "settings/profile_file.h"
-#include "settings/scan_settings.h"
+#include "imaging/image.h"
+#include "scanning/scan_views.h"
+#include "scanning/scanning_session.h"
 #include "ui/framework/dialog.h"
 
 namespace z8::ui {
 
-class CMessageThread;
-
-inline constexpr int kScannerDialogTemplate = 102;
-inline constexpr int kFeederButton = 1032;
-
-// The data source's scanning window (template 102). The object lives from
-// load to unload and holds the scan settings; its window is created when the
-// source is enabled and destroyed when it is disabled.
-class CScannerDialog final : public Dialog {
+// The data source's scanning window (template 102): a view of the scanning
+// session, which holds the settings and runs the scans. The object lives from
+// load to unload; its window from MSG_ENABLEDS to MSG_DISABLEDS.
+class CScannerDialog final : public Dialog, public ScanDialogView, public PreviewSink {
 public:
     // closeRequest: called when the user cancels the dialog, after the settings
     // were stored; the source then asks the application to close it.
-    explicit CScannerDialog(std::function<void()> closeRequest);
+    CScannerDialog(ScanningSession& session, std::function<void()> closeRequest);
 
-    // The start-up work that must not run under the loader lock: finds the
-    // port, asks the scanner what it can do, applies the default profile.
-    // Runs once, before the first triplet that needs it.
-    void StartUp();
-
-    // The OK command: opens the link and scans; reports when the link cannot
-    // be opened.
-    void Scan();
-    // A message box with the interface shown, else the progress window for
-    // five seconds when indicators are wanted, else nothing.
-    void ShowScanMessage(const std::string& text);
-
-    // The progress thread of the enabled source, or null.
-    void SetMessageThread(CMessageThread* thread) { messageThread_ = thread; }
-
-    CScanSettings& Settings() { return settings_; }
     HWND ToolTip() const { return toolTip_; }
     bool largeLayout = false;
-    int profileIndex = kDefaultProfileIndex;
-    uint8_t previewScan = 0;
-    uint8_t lastStatus = 0;
+
+    // ScanDialogView
+    WindowHandle Window() const override { return hwnd(); }
+    void DisableControlsForScan(const std::string& statusText) override;
+    void RestoreControlsAfterScan(const Restore& restore) override;
+    void SetStatus(const std::string& status, const std::string& caption) override;
+    void ShowStopButton() override;
+    void StartStopAnimation() override {}
+    void StopStopAnimation() override {}
+    void ShowProgressBar(bool visible) override;
+    int ProgressBarPosition() const override;
+    void SetProgressBar(int position) override;
+    void StartBusyTimer() override;
+    void StopBusyTimer() override;
+    void ShowMessage(const std::string& text) override;
+    void SetWaitCursor(bool waiting) override;
+
+    // PreviewSink
+    void SetPreviewImage(std::unique_ptr<Image> image) override {
+        previewImage_ = std::move(image);
+    }
+    void ResetSelection() override {}
+    void DrawPartial() override;
+    void Invalidate() override;
 
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnTimer(UINT_PTR id) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDestroy() override;
 
 private:
     void CreateToolTips();
+    void Enable(int id, bool enabled) { EnableWindow(Item(id), enabled ? TRUE : FALSE); }
+    void Show(int id, bool visible) { ShowWindow(Item(id), visible ? SW_SHOW : SW_HIDE); }
+    // Erases and redraws the dialog under a child control.
+    void Repaint(int id);
 
+    ScanningSession& session_;
     std::function<void()> closeRequest_;
-    Win32SystemPaths paths_;
-    Win32ProfileStore store_;
-    CScanSettings settings_;
-    ProfileFile profiles_;
-    Win32SerialDevice serialDevice_;
-    Win32Registry registry_;
-    Win32MessagePump pump_;
-    CSerialPort serialLink_;
-    CMessageThread* messageThread_ = nullptr;
-    bool started_ = false;
     HWND toolTip_ = nullptr;
+    UINT_PTR busyTimer_ = 0;
+    HCURSOR savedCursor_ = nullptr;
+    // Which profile buttons were enabled when a run disabled them.
+    bool newProfileWasEnabled_ = false;
+    bool storeProfileWasEnabled_ = false;
+    bool deleteProfileWasEnabled_ = false;
+    std::unique_ptr<Image> previewImage_;
 };
 
 }  // namespace z8::ui

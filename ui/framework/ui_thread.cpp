@@ -10,8 +10,16 @@ UiThread::~UiThread() {
 bool UiThread::Start() {
     started_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     if (started_ == nullptr) return false;
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                            reinterpret_cast<LPCSTR>(&UiThread::Main), &module_)) {
+        return false;
+    }
     thread_ = CreateThread(nullptr, 0, &UiThread::Main, this, 0, nullptr);
-    if (thread_ == nullptr) return false;
+    if (thread_ == nullptr) {
+        FreeLibrary(module_);
+        module_ = nullptr;
+        return false;
+    }
     HANDLE waits[2] = {started_, thread_};
     WaitForMultipleObjects(2, waits, FALSE, INFINITE);
     return initialised_;
@@ -24,7 +32,9 @@ DWORD UiThread::ExitCode() const {
 }
 
 DWORD WINAPI UiThread::Main(LPVOID self) {
-    return static_cast<UiThread*>(self)->Run();
+    auto* thread = static_cast<UiThread*>(self);
+    const DWORD code = thread->Run();
+    FreeLibraryAndExitThread(thread->module_, code);
 }
 
 DWORD UiThread::Run() {

@@ -6,7 +6,9 @@ namespace z8::ui {
 
 // A thread with its own message loop and main window. Start returns once the
 // thread's initialisation has run, so that messages posted right after it
-// reach a window that exists.
+// reach a window that exists. The thread holds a reference on the module its
+// code lives in and drops it as it exits, so a library cannot be unloaded
+// (nor its detach wait for the thread under the loader lock) while it runs.
 class UiThread {
 public:
     UiThread() = default;
@@ -33,6 +35,7 @@ private:
 
     HANDLE thread_ = nullptr;
     HANDLE started_ = nullptr;
+    HMODULE module_ = nullptr;
     bool initialised_ = false;
 };
 
