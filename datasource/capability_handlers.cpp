@@ -1,6 +1,7 @@
 #include "datasource/capability_handlers.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "datasource/capability_containers.h"
 #include "twain/fix32.h"
@@ -63,15 +64,20 @@ TW_UINT16 FixedRange(CapabilityContext& context, TW_CAPABILITY& capability, TW_F
 }
 
 // MSG_SET: reads the TW_ONEVALUE of the expected item type and hands its
-// item to store; a refused container stores nothing.
+// item to store; a refused container stores nothing. A store that answers
+// false refuses the value with TWCC_BADVALUE.
 template <typename Store>
 TW_UINT16 SetItem(CapabilityContext& context, const TW_CAPABILITY& capability, TW_UINT16 itemType,
                   Store store) {
     TW_UINT32 item = 0;
     if (const TW_UINT16 code = ReadOneValue(context.memory, capability, itemType, item))
         return code;
-    store(item);
-    return TWCC_SUCCESS;
+    if constexpr (std::is_same_v<decltype(store(item)), bool>) {
+        return store(item) ? TWCC_SUCCESS : TWCC_BADVALUE;
+    } else {
+        store(item);
+        return TWCC_SUCCESS;
+    }
 }
 
 // MSG_SET of the capabilities that take a TW_ONEVALUE of TWTY_UINT16 and let
@@ -87,7 +93,7 @@ TW_UINT16 SetUInt16Leniently(CapabilityContext& context, const TW_CAPABILITY& ca
 template <typename Store>
 TW_UINT16 SetFix32(CapabilityContext& context, const TW_CAPABILITY& capability, Store store) {
     return SetItem(context, capability, TWTY_FIX32,
-                   [&](TW_UINT32 item) { store(Fix32FromBits(item)); });
+                   [&](TW_UINT32 item) { return store(Fix32FromBits(item)); });
 }
 
 // MSG_SET of CAP_FEEDERENABLED and CAP_AUTOFEED: TRUE selects the sheet
@@ -128,10 +134,7 @@ TW_UINT16 Resolution(CapabilityContext& context, TW_CAPABILITY& capability, TW_U
             return Fix32(context, capability, settings.ResolutionList().front());
         case MSG_SET:
             return SetFix32(context, capability, [&](TW_FIX32 value) {
-                if (horizontal)
-                    settings.SetXResolution(value);
-                else
-                    settings.SetYResolution(value);
+                return horizontal ? settings.SetXResolution(value) : settings.SetYResolution(value);
             });
         case MSG_RESET:
             if (horizontal)
@@ -364,7 +367,7 @@ TW_UINT16 UnitsHandler(CapabilityContext& context, TW_CAPABILITY& capability, TW
             return SetUInt16Leniently(context, capability,
                                       [&](TW_UINT16 value) { settings.ConvertUnits(value); });
         case MSG_RESET:
-            settings.ResetUnits();
+            settings.RestoreDefaultUnits();
             return TWCC_SUCCESS;
         default:
             return TWCC_CAPBADOPERATION;

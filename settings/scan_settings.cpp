@@ -100,17 +100,35 @@ TW_FIX32 ResolutionInUnits(TW_FIX32 dpi, TW_UINT16 units) {
     }
 }
 
-void SetResolutionInUnits(TW_FIX32& dpi, TW_FIX32 value, TW_UINT16 units) {
+// The dots per inch that a resolution in `units` stands for; none in pixels,
+// where the value means nothing to store.
+std::optional<TW_FIX32> DotsPerInch(TW_FIX32 value, TW_UINT16 units) {
     switch (units) {
         case TWUN_INCHES:
-            dpi = value;
-            break;
+            return value;
         case TWUN_CENTIMETERS:
-            dpi = ToFixed(static_cast<double>(Fix32ToFloat(value)) * kInchesToCentimetres);
-            break;
+            // The list's entries are truncated, so 2.54 times an entry falls just
+            // short of its whole dpi (118.11 would scan at 299): an entry gives
+            // the inch entry it stands for.
+            for (size_t i = 0; i < kCentimetreResolutions.size(); ++i) {
+                const TW_FIX32 entry = kCentimetreResolutions[i];
+                if (entry.Whole == value.Whole && entry.Frac == value.Frac)
+                    return kInchResolutions[i];
+            }
+            return ToFixed(static_cast<double>(Fix32ToFloat(value)) * kInchesToCentimetres);
         default:
-            break;
+            return std::nullopt;
     }
+}
+
+bool SetResolutionInUnits(TW_FIX32& dpi, TW_FIX32 value, TW_UINT16 units) {
+    const std::optional<TW_FIX32> converted = DotsPerInch(value, units);
+    if (!converted) return true;  // served, with nothing to store
+    // Below 1 dpi every edge is 0 pixels, and a change to pixels would keep
+    // the layouts at 0 for good.
+    if (converted->Whole < 1) return false;
+    dpi = *converted;
+    return true;
 }
 
 }  // namespace
@@ -182,11 +200,11 @@ TW_FIX32 CScanSettings::GetXResolution() const {
 TW_FIX32 CScanSettings::GetYResolution() const {
     return ResolutionInUnits(yResolution, units);
 }
-void CScanSettings::SetXResolution(TW_FIX32 value) {
-    SetResolutionInUnits(xResolution, value, units);
+bool CScanSettings::SetXResolution(TW_FIX32 value) {
+    return SetResolutionInUnits(xResolution, value, units);
 }
-void CScanSettings::SetYResolution(TW_FIX32 value) {
-    SetResolutionInUnits(yResolution, value, units);
+bool CScanSettings::SetYResolution(TW_FIX32 value) {
+    return SetResolutionInUnits(yResolution, value, units);
 }
 
 void CScanSettings::SetXResolutionIndex(int index) {
@@ -243,6 +261,11 @@ void CScanSettings::ConvertUnits(TW_UINT16 newUnits) {
 void CScanSettings::ResetUnits() {
     units = TWUN_INCHES;
     rulerUnit = 1;
+}
+
+void CScanSettings::RestoreDefaultUnits() {
+    ConvertUnits(TWUN_INCHES);
+    ResetUnits();
 }
 
 void CScanSettings::SetRulerUnit(TW_UINT16 value) {

@@ -99,14 +99,16 @@ public:
 
     // Resolutions. XResolution/YResolution are the stored dots per inch;
     // GetXResolution/GetYResolution answer in `units`. Setting takes a value per
-    // inch or per centimetre by `units` (centimetres are multiplied by 2.54 before
-    // storing) and is ignored in pixels.
+    // inch or per centimetre by `units` and is ignored in pixels. Centimetres
+    // are multiplied by 2.54 before storing, except that an entry of the
+    // centimetre list stores exactly the whole dots per inch it stands for.
+    // A value worth less than 1 dot per inch is refused: false, nothing stored.
     TW_FIX32 XResolution() const { return xResolution; }
     TW_FIX32 YResolution() const { return yResolution; }
     TW_FIX32 GetXResolution() const;
     TW_FIX32 GetYResolution() const;
-    void SetXResolution(TW_FIX32 value);
-    void SetYResolution(TW_FIX32 value);
+    bool SetXResolution(TW_FIX32 value);
+    bool SetYResolution(TW_FIX32 value);
     // Stores a whole number of dots per inch whatever `units` is (profiles,
     // presets, the engine's parameter block).
     void SetXResolutionDpi(TW_INT16 dpi) { xResolution = TW_FIX32{dpi, 0}; }
@@ -123,11 +125,14 @@ public:
     // Whole dots per inch of inch-table entry `index`; 0 outside 0..8.
     static TW_INT16 ResolutionEntry(int index);
 
-    // Units of both layouts: only ConvertUnits changes them (and converts the
-    // layouts); ResetUnits puts back inches and rulerUnit 1 without converting.
+    // Units of both layouts: ConvertUnits changes them and converts the layouts.
+    // ResetUnits, for the initialisation, puts back inches and rulerUnit 1
+    // without converting; RestoreDefaultUnits does the same for an application
+    // and converts the layouts, so that they keep their size.
     TW_UINT16 Units() const { return units; }
     void ConvertUnits(TW_UINT16 newUnits);
     void ResetUnits();
+    void RestoreDefaultUnits();
 
     // Unit of the dialog's rulers: 0 inches, 1 centimetres; others are ignored.
     TW_UINT16 RulerUnit() const { return rulerUnit; }
@@ -140,11 +145,12 @@ public:
     TW_INT16 PagesTransferred() const { return pagesTransferred; }
     void SetPagesTransferred(TW_INT16 count) { pagesTransferred = count; }
 
-    // Pixel type 0..3 (others ignored); setting it sets the bit depth that goes
-    // with it: 1 for black and white, 8 for grey and palette, 24 for colour.
+    // Pixel type 0..3 (others ignored); setting or resetting it (to grey) sets
+    // the bit depth that goes with it: 1 for black and white, 8 for grey and
+    // palette, 24 for colour.
     TW_UINT16 PixelType() const { return pixelType; }
     void SetPixelType(TW_UINT16 type);
-    void ResetPixelType() { pixelType = TWPT_GRAY; }
+    void ResetPixelType() { SetPixelType(TWPT_GRAY); }
     // Bit depth 1, 8 or 24 (others ignored), whatever the pixel type.
     TW_UINT16 BitDepth() const { return bitDepth; }
     void SetBitDepth(TW_UINT16 depth);

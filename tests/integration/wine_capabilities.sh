@@ -42,4 +42,45 @@ expect "$out" 'MSG_SET CAP_XFERCOUNT TWTY_UINT16 65535: refused, rc 1 cc 10 TWCC
 expect "$out" 'MSG_QUERYSUPPORT ICAP_LAMPSTATE: TW_ONEVALUE TWTY_INT32 9 (GET GETCURRENT)'
 grep -q '^MSG_QUERYSUPPORT ICAP_ORIENTATION: refused, rc 1 cc 13 ' <<<"$out" ||
   fail "an unknown capability was not refused with TWCC_CAPUNSUPPORTED"
+
+# What a scan follows. Each run opens the source afresh.
+width='MSG_GETCURRENT ICAP_PHYSICALWIDTH: TW_ONEVALUE TWTY_FIX32 8.27'
+badvalue='refused, rc 1 cc 10 TWCC_BADVALUE'
+# A units reset converts the layouts: the bed stays 8.27 in wide.
+for unit in 1 5; do
+  out=$(caps set ICAP_UNITS uint16 $unit reset ICAP_UNITS getcurrent ICAP_UNITS \
+             getcurrent ICAP_PHYSICALWIDTH) || fail "units reset from $unit failed"
+  printf '%s\n' "$out"
+  expect "$out" 'MSG_GETCURRENT ICAP_UNITS: TW_ONEVALUE TWTY_UINT16 0'
+  expect "$out" "$width"
+done
+# Entries of the centimetre list are whole dots per inch.
+out=$(caps set ICAP_UNITS uint16 1 set ICAP_XRESOLUTION fix32 118.11023 \
+           set ICAP_YRESOLUTION fix32 236.22046 set ICAP_UNITS uint16 0 \
+           getcurrent ICAP_XRESOLUTION getcurrent ICAP_YRESOLUTION) ||
+  fail "centimetre entries failed"
+printf '%s\n' "$out"
+expect "$out" 'MSG_GETCURRENT ICAP_XRESOLUTION: TW_ONEVALUE TWTY_FIX32 300'
+expect "$out" 'MSG_GETCURRENT ICAP_YRESOLUTION: TW_ONEVALUE TWTY_FIX32 600'
+# A pixel-type reset brings its bit depth along.
+out=$(caps set ICAP_PIXELTYPE uint16 0 reset ICAP_PIXELTYPE getcurrent ICAP_PIXELTYPE \
+           getcurrent ICAP_BITDEPTH) || fail "pixel type reset failed"
+printf '%s\n' "$out"
+expect "$out" 'MSG_GETCURRENT ICAP_PIXELTYPE: TW_ONEVALUE TWTY_UINT16 1'
+expect "$out" 'MSG_GETCURRENT ICAP_BITDEPTH: TW_ONEVALUE TWTY_UINT16 8'
+# Less than 1 dpi is refused and changes nothing.
+set +e
+out=$(caps set ICAP_XRESOLUTION fix32 300 set ICAP_YRESOLUTION fix32 300 \
+           set ICAP_XRESOLUTION fix32 0 set ICAP_YRESOLUTION fix32 0.5 \
+           set ICAP_XRESOLUTION fix32 -300 set ICAP_UNITS uint16 1 \
+           set ICAP_YRESOLUTION fix32 0.3 set ICAP_UNITS uint16 0 \
+           getcurrent ICAP_XRESOLUTION getcurrent ICAP_YRESOLUTION)
+set -e
+printf '%s\n' "$out"
+expect "$out" "MSG_SET ICAP_XRESOLUTION TWTY_FIX32 0: $badvalue"
+expect "$out" "MSG_SET ICAP_YRESOLUTION TWTY_FIX32 0.5: $badvalue"
+expect "$out" "MSG_SET ICAP_XRESOLUTION TWTY_FIX32 -300: $badvalue"
+expect "$out" "MSG_SET ICAP_YRESOLUTION TWTY_FIX32 0.3: $badvalue"
+expect "$out" 'MSG_GETCURRENT ICAP_XRESOLUTION: TW_ONEVALUE TWTY_FIX32 300'
+expect "$out" 'MSG_GETCURRENT ICAP_YRESOLUTION: TW_ONEVALUE TWTY_FIX32 300'
 exit $status

@@ -1,7 +1,9 @@
 #include "tools/z8scan/container_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <type_traits>
 
 #include "tools/z8scan/capability_names.h"
@@ -128,8 +130,13 @@ std::string ItemText(TW_UINT16 cap, TW_UINT16 itemType, TW_UINT32 item) {
         case TWTY_FIX32: {
             const TW_FIX32 fix{static_cast<TW_INT16>(item & 0xFFFF),
                                static_cast<TW_UINT16>(item >> 16)};
+            const double value = fix.Whole + fix.Frac / 65536.0;
             char text[32];
-            std::snprintf(text, sizeof text, "%.4f", fix.Whole + fix.Frac / 65536.0);
+            std::snprintf(text, sizeof text, "%.4f", value);
+            // 299.99997 dpi scans at 299: a fifth decimal, enough for any
+            // fraction, where four would round up to another whole part.
+            if (std::floor(std::strtod(text, nullptr)) != fix.Whole)
+                std::snprintf(text, sizeof text, "%.5f", value);
             std::string s = text;
             while (s.back() == '0')
                 s.pop_back();

@@ -10,7 +10,8 @@
 namespace z8scan {
 
 // One item as text: signed or unsigned by its type, TRUE/FALSE for a
-// boolean, a decimal real for a TW_FIX32 (at most four decimals), a
+// boolean, a decimal real for a TW_FIX32 (four decimals, five where four
+// would show another whole part than the value's own), a
 // capability's name for the items of CAP_SUPPORTEDCAPS.
 std::string ItemText(TW_UINT16 cap, TW_UINT16 itemType, TW_UINT32 item);
 

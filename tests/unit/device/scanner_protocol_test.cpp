@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "device/scan_status.h"
 #include "tests/unit/device/fake_platform.h"
 #include "tests/unit/device/frames_inquiry.h"
@@ -163,12 +165,20 @@ TEST_F(ProtocolTest, OversizeReplyIsRefusedAndDrainedWithoutTouchingBeyondTheBuf
 }
 
 TEST_F(ProtocolTest, OversizeDrainIsBoundedWhenTheScannerSendsLessThanAnnounced) {
-    device.Send({0x33, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x01});
+    // Every length byte set, and the fourth alone: without it 0x01000001 would
+    // read as a whole one-byte status.
+    const std::pair<Bytes, uint32_t> announced[] = {
+        {{0x33, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x01}, 0xFFFFFFFFu},
+        {{0x30, 0x00, 0x01, 0x00, 0x00, 0x01, SCAN_BUSY}, 0x01000001u}};
     port.SetLongTimeouts();
-    const uint32_t start = clock.TickCount();
-    EXPECT_EQ(ReadReply(port, buffer, reply), kReplyLinkFailure);
-    EXPECT_EQ(device.Unread(), 0u);
-    EXPECT_LE(clock.TickCount() - start, 2 * 150u);
+    for (const auto& [frame, length] : announced) {
+        device.Send(frame);
+        const uint32_t start = clock.TickCount();
+        EXPECT_EQ(ReadReply(port, buffer, reply), kReplyLinkFailure);
+        EXPECT_EQ(reply.length, length);
+        EXPECT_EQ(device.Unread(), 0u);
+        EXPECT_LE(clock.TickCount() - start, 2 * 150u);
+    }
 }
 
 TEST_F(ProtocolTest, BandOfTheWholeBufferArrivesOverASlowLink) {

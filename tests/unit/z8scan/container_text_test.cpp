@@ -37,12 +37,15 @@ TEST(ContainerText, OneValuesByItemType) {
     EXPECT_EQ(
         DescribeContainer(MSG_GET, CAP_INDICATORS, TWON_ONEVALUE, OneValue(TWTY_BOOL, 0xABCD0001)),
         "TW_ONEVALUE TWTY_BOOL TRUE");
-    // Fixed point: Whole in the low half, at most four decimals.
+    // Fixed point: Whole in the low half, four decimals, five where four
+    // would round to another whole part.
     EXPECT_EQ(ItemText(0, TWTY_FIX32, 300), "300");
     EXPECT_EQ(ItemText(0, TWTY_FIX32, 0x7EFD001F), "31.496");
     EXPECT_EQ(ItemText(0, TWTY_FIX32, 6554u << 16), "0.1");
     EXPECT_EQ(ItemText(0, TWTY_FIX32, 0x0001FF9C), "-100");
     EXPECT_EQ(ItemText(0, TWTY_FIX32, 0x8000FFFE), "-1.5");
+    EXPECT_EQ(ItemText(0, TWTY_FIX32, 0xFFFE012B), "299.99997");
+    EXPECT_EQ(ItemText(0, TWTY_FIX32, 0xFFFFFFFB), "-4.00002");
     EXPECT_EQ(ItemText(0, TWTY_INT8, 0xFF), "-1");
     EXPECT_EQ(ItemText(0, TWTY_BOOL, 0), "FALSE");
     EXPECT_EQ(ItemText(0, TWTY_BOOL, 2), "TRUE (2)");
