@@ -117,7 +117,7 @@ double Real(TW_FIX32 value) {
 class SettingsForScan : public test::CapabilityClient, public ::testing::WithParamInterface<Case> {
 protected:
     double ReadValue(Read what) {
-        const CScanSettings& s = ui.settings;
+        const CScanSettings& s = rig.session.Settings();
         switch (what) {
             case Read::Units:
                 return Get(ICAP_UNITS, MSG_GETCURRENT).item;
@@ -143,7 +143,7 @@ protected:
 };
 
 TEST_P(SettingsForScan, SequenceLeavesSettingsTheScanCanUse) {
-    ui.settings.SetRulerUnit(0);  // an English-speaking user's
+    rig.session.Settings().SetRulerUnit(0);  // an English-speaking user's
     for (const Step& step : GetParam().steps) {
         const test::Answer answer = step.msg == MSG_SET
                                         ? SetWith(step.cap, step.itemType, step.item)
