@@ -1,6 +1,7 @@
 #include "scanning/acquisition_run.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -17,6 +18,9 @@ namespace {
 constexpr uint32_t kWaitStepMs = 1000;
 constexpr int kWaitStep = 100;
 constexpr int kWaitLimit = 3000;
+// Replies read after CMD_ABORT before giving up on its answer: far more
+// frames than the line's buffers hold.
+constexpr int kRepliesAfterAbort = 64;
 
 AdjustmentSettings AdjustmentsOf(const CScanSettings& s) {
     AdjustmentSettings a;
@@ -115,6 +119,9 @@ ScanResult Run::Execute() {
     }
     c_.job.abortRequested = 0;
     c_.job.sheetReady = 0;
+    // Every run ends with its own page or none: the previous one goes now,
+    // before the new one is allocated beside it.
+    c_.job.acquired = AcquiredPage{};
     if (checkFirst_) ReadinessCheck();
     if (result_ == kScanSucceeded) {
         SendAndReceive();
@@ -398,11 +405,18 @@ void Run::ShowPartial() {
 
 void Run::StopScanner() {
     // The abort's answer is read with the normal time-outs: a scanner that
-    // has gone away must not hold the run for the long ones.
+    // has gone away must not hold the run for the long ones. What the scanner
+    // had already sent comes before that answer (a status reply, which no
+    // page carries): read up to it, so the next run starts in step. A reply
+    // out of step is drained until the line is quiet.
     c_.link.SetNormalTimeouts();
     if (!SendRequest(c_.link, CMD_ABORT)) return;
-    Reply reply;
-    ReadReply(c_.link, buffer_, reply);
+    for (int replies = 0; replies < kRepliesAfterAbort; ++replies) {
+        Reply reply;
+        const uint8_t read = ReadReply(c_.link, buffer_, reply);
+        if (read == kReplyRefusedCode) c_.link.Discard(UINT32_MAX);
+        if (read != kReplyOk || reply.code == kReplyStatus) return;
+    }
 }
 
 void Run::CleanUp() {

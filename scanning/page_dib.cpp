@@ -1,6 +1,7 @@
 #include "scanning/page_dib.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace z8 {
@@ -22,14 +23,37 @@ int32_t PelsPerMeter(int dpi) {
     return static_cast<int32_t>(dpi * 100 * 0.39370078740157477);
 }
 
+// Eight bytes, the first in the lowest bits, as one little-endian word.
+uint64_t Word(uint8_t b0, uint8_t b1, uint8_t b2, uint8_t b3, uint8_t b4, uint8_t b5, uint8_t b6,
+              uint8_t b7) {
+    return uint64_t{b0} | uint64_t{b1} << 8 | uint64_t{b2} << 16 | uint64_t{b3} << 24 |
+           uint64_t{b4} << 32 | uint64_t{b5} << 40 | uint64_t{b6} << 48 | uint64_t{b7} << 56;
+}
+
 void CopyColourRow(uint8_t* out, const uint8_t* line, uint32_t lineLength, uint32_t width) {
     const uint8_t* red = line;
     const uint8_t* green = line + lineLength / 3;
     const uint8_t* blue = line + 2 * (lineLength / 3);
-    for (uint32_t x = 0; x < width; ++x) {
-        out[3 * x] = blue[x];
-        out[3 * x + 1] = green[x];
-        out[3 * x + 2] = red[x];
+    size_t x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Eight pixels a turn as three 8-byte stores instead of 24 byte
+        // stores: the stores are what the byte loop waits on.
+        for (; x + 8 <= width; x += 8, out += 24) {
+            const uint8_t* r = red + x;
+            const uint8_t* g = green + x;
+            const uint8_t* b = blue + x;
+            const uint64_t w0 = Word(b[0], g[0], r[0], b[1], g[1], r[1], b[2], g[2]);
+            const uint64_t w1 = Word(r[2], b[3], g[3], r[3], b[4], g[4], r[4], b[5]);
+            const uint64_t w2 = Word(g[5], r[5], b[6], g[6], r[6], b[7], g[7], r[7]);
+            std::memcpy(out, &w0, 8);
+            std::memcpy(out + 8, &w1, 8);
+            std::memcpy(out + 16, &w2, 8);
+        }
+    }
+    for (; x < width; ++x, out += 3) {
+        out[0] = blue[x];
+        out[1] = green[x];
+        out[2] = red[x];
     }
 }
 

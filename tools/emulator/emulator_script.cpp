@@ -58,7 +58,8 @@ std::optional<Fault> FaultNamed(const std::string& name) {
     } kFaults[] = {{"bad-code", Fault::BadCode},       {"oversize", Fault::Oversize},
                    {"zero-lines", Fault::ZeroLines},   {"zero-height", Fault::ZeroHeight},
                    {"bands-first", Fault::BandsFirst}, {"stall", Fault::Stall},
-                   {"hang-up", Fault::HangUp}};
+                   {"hang-up", Fault::HangUp},         {"second-geometry", Fault::SecondGeometry},
+                   {"short-lines", Fault::ShortLines}};
     for (const auto& entry : kFaults) {
         if (name == entry.name) {
             return entry.fault;
@@ -163,7 +164,8 @@ const char* Usage() {
            "                          66,000 bytes (32)\n"
            "  --bytes-per-second N    throttle the line (0: no limit)\n"
            "  --fault NAME            bad-code, oversize, zero-lines, zero-height,\n"
-           "                          bands-first, stall or hang-up\n"
+           "                          bands-first, stall, hang-up, second-geometry or\n"
+           "                          short-lines\n"
            "  --fault-page N          the page that has the fault (1)\n"
            "  --stall-ms N            length of the stall fault (5000)\n"
            "  --transcript FILE       write a >>/<< hex transcript (- for stderr)\n"

@@ -16,6 +16,11 @@ enum class Fault {
     BandsFirst,  // the page's first band before the geometry
     Stall,       // a pause of stallMs in the middle of the page
     HangUp,      // the line closes in the middle of the page
+    // A second geometry reply in the middle of the page, between two bands.
+    SecondGeometry,
+    // Every line of every band one byte shorter than the geometry's width
+    // needs in its mode (a black and white line of one byte is left empty).
+    ShortLines,
 };
 
 // How the emulated scanner behaves; set from the command line.

@@ -32,22 +32,29 @@ void AppendLine(const ScanParameterBlock& block, uint32_t row, std::vector<uint8
     const uint32_t xres = block.xResolution;
     const uint32_t yres = block.yResolution;
     switch (block.mode) {
-        case kModeColour:
-            for (uint32_t x = block.left; x < block.left + width; ++x) {
-                out.push_back(page::Colour(x, y, xres, yres).red);
-            }
-            for (uint32_t x = block.left; x < block.left + width; ++x) {
-                out.push_back(page::Colour(x, y, xres, yres).green);
-            }
-            for (uint32_t x = block.left; x < block.left + width; ++x) {
-                out.push_back(page::Colour(x, y, xres, yres).blue);
-            }
-            break;
-        case kModeGrey:
-            for (uint32_t x = block.left; x < block.left + width; ++x) {
-                out.push_back(static_cast<uint8_t>(255 - page::Grey(x, y, xres, yres)));
+        case kModeColour: {
+            // One look at the pattern per pixel, into the three planes: the
+            // emulator must not be what limits an unthrottled line.
+            const size_t start = out.size();
+            out.resize(start + size_t{3} * width);
+            uint8_t* red = out.data() + start;
+            for (uint32_t c = 0; c < width; ++c) {
+                const page::Rgb rgb = page::Colour(block.left + c, y, xres, yres);
+                red[c] = rgb.red;
+                red[width + c] = rgb.green;
+                red[2 * width + c] = rgb.blue;
             }
             break;
+        }
+        case kModeGrey: {
+            const size_t start = out.size();
+            out.resize(start + width);
+            for (uint32_t c = 0; c < width; ++c) {
+                out[start + c] =
+                    static_cast<uint8_t>(255 - page::Grey(block.left + c, y, xres, yres));
+            }
+            break;
+        }
         case kModeBlackWhite:
             for (uint32_t c = 0; c < width; c += 8) {
                 uint8_t byte = 0;

@@ -26,6 +26,7 @@ namespace {
 // Requests carry at most the parameter block; a longer length is garbage.
 constexpr uint32_t kLargestRequest = 64;
 constexpr int kPollMs = 50;
+// The largest write of a throttled line, so its bytes spread over time.
 constexpr size_t kWriteChunk = 4096;
 
 using Clock = std::chrono::steady_clock;
@@ -207,9 +208,11 @@ RunEnd PtyEmulator::Run(const std::atomic<bool>& stop) {
             input.erase(input.begin(), input.begin() + static_cast<ptrdiff_t>(frame.size()));
         }
         if ((p.revents & POLLOUT) != 0 && wantOut) {
-            size_t chunk = std::min(output.size() - sent, kWriteChunk);
+            // Unthrottled, the rest of the frame in one call: the line takes
+            // what it can.
+            size_t chunk = output.size() - sent;
             if (script_.bytesPerSecond != 0) {
-                chunk = std::min(chunk, static_cast<size_t>(allowance));
+                chunk = std::min({chunk, kWriteChunk, static_cast<size_t>(allowance)});
             }
             const ssize_t put = write(master_, output.data() + sent, chunk);
             if (put > 0) {

@@ -122,6 +122,9 @@ std::vector<uint8_t> ScannerModel::BandFrame(uint32_t fromRow, uint32_t rows) co
     payload.reserve(2 + size_t{rows} * LineLength(page_));
     for (uint32_t row = fromRow; row < fromRow + rows; ++row) {
         AppendLine(page_, row, payload);
+        if (shortLines_) {
+            payload.pop_back();
+        }
     }
     return MakeFrame(kReplyBand, payload);
 }
@@ -138,6 +141,7 @@ void ScannerModel::StartPage(const ScanParameterBlock& block) {
         endStatus = script_.pageEnds[pagesScanned_ - 1];
     }
     const Fault fault = pagesScanned_ == script_.faultPage ? script_.fault : Fault::None;
+    shortLines_ = fault == Fault::ShortLines;
     const uint32_t height = uint32_t{block.bottom} - block.top;
     const uint32_t firstBand = std::min(RowsPerBand(), height);
 
@@ -170,15 +174,20 @@ void ScannerModel::StartPage(const ScanParameterBlock& block) {
         default:
             break;
     }
-    if (fault == Fault::Stall || fault == Fault::HangUp) {
-        QueueBands(0, height / 2);
+    // Faults in the middle of the page come between its two halves.
+    const bool midPage =
+        fault == Fault::Stall || fault == Fault::HangUp || fault == Fault::SecondGeometry;
+    QueueBands(0, midPage ? height / 2 : height);
+    if (fault == Fault::SecondGeometry) {
+        Reply(kReplyGeometry, {echoed.begin(), echoed.end()});
+    } else if (midPage) {
         Action pause;
         pause.kind = fault == Fault::Stall ? Action::Kind::Stall : Action::Kind::HangUp;
         pause.ms = script_.stallMs;
         Queue(std::move(pause));
+    }
+    if (midPage) {
         QueueBands(height / 2, height);
-    } else {
-        QueueBands(0, height);
     }
     Reply(kReplyEndOfPage, {endStatus});
 }

@@ -67,6 +67,7 @@ private:
     uint32_t sheets_;
     uint32_t pagesScanned_ = 0;
     ScanParameterBlock page_;
+    bool shortLines_ = false;  // the current page's lines lose their last byte
     std::deque<Item> queue_;
 };
 

@@ -258,6 +258,24 @@ TEST(ScannerModelTest, FaultsHappenOnTheirPageAsDocumented) {
     EXPECT_EQ(Codes(play(Fault::BandsFirst)), (Codes_{0x32, 0x33, 0x34, 0x33, 0x33, 0x35}));
     EXPECT_EQ(Codes(play(Fault::Stall)), (Codes_{0x32, 0x34, 0x33, 0xFFFF, 0x33, 0x35}));
     EXPECT_EQ(Codes(play(Fault::HangUp)), (Codes_{0x32, 0x34, 0x33, 0xFFFE, 0x33, 0x35}));
+    const auto secondGeometry = play(Fault::SecondGeometry);
+    EXPECT_EQ(Codes(secondGeometry), (Codes_{0x32, 0x34, 0x33, 0x34, 0x33, 0x35}));
+    EXPECT_EQ(secondGeometry[3].payload, secondGeometry[1].payload);
+
+    // Lines one byte short of the width of 10, the rest of each line as the
+    // pattern draws it; only on the fault page.
+    const auto shortLines = play(Fault::ShortLines);
+    EXPECT_EQ(Codes(shortLines), (Codes_{0x32, 0x34, 0x33, 0x33, 0x35}));
+    for (size_t i = 2; i < 4; ++i) {
+        const auto band = ParseBand(shortLines[i].payload);
+        ASSERT_TRUE(band);
+        EXPECT_EQ(band->lineCount, 32u);
+        EXPECT_EQ(band->lineLength, 9u);
+        std::vector<uint8_t> full;
+        AppendLine(block, static_cast<uint32_t>(32 * (i - 2) + 31), full);
+        EXPECT_TRUE(std::equal(full.begin(), full.end() - 1, band->lines.end() - 9));
+    }
+    EXPECT_EQ(ParseBand(play(Fault::ShortLines, 2)[2].payload)->lineLength, 10u);
 
     const auto oversize = play(Fault::Oversize);
     EXPECT_EQ(oversize[2].code, kReplyBand);
@@ -285,6 +303,23 @@ TEST(EmulatorArgsTest, StatusesTakeNamesOrNumbers) {
     EXPECT_EQ(s.fault, Fault::Stall);
     EXPECT_EQ(s.stallMs, 100u);
     EXPECT_EQ(s.link, "/tmp/x");
+}
+
+TEST(EmulatorArgsTest, EveryFaultHasItsName) {
+    const struct {
+        const char* name;
+        Fault fault;
+    } kNames[] = {{"bad-code", Fault::BadCode},       {"oversize", Fault::Oversize},
+                  {"zero-lines", Fault::ZeroLines},   {"zero-height", Fault::ZeroHeight},
+                  {"bands-first", Fault::BandsFirst}, {"stall", Fault::Stall},
+                  {"hang-up", Fault::HangUp},         {"second-geometry", Fault::SecondGeometry},
+                  {"short-lines", Fault::ShortLines}};
+    for (const auto& entry : kNames) {
+        const auto parsed = ParseArgs({"--fault", entry.name});
+        ASSERT_TRUE(parsed.ok) << entry.name << ": " << parsed.error;
+        EXPECT_EQ(parsed.script.fault, entry.fault) << entry.name;
+        EXPECT_NE(std::string(Usage()).find(entry.name), std::string::npos) << entry.name;
+    }
 }
 
 TEST(EmulatorArgsTest, BadInputIsRefusedWithItsReason) {
