@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
+#include "ui/resources/control_ids.h"
 #include "ui/resources/string_ids.h"
 
 namespace z8::ui {
@@ -20,19 +22,20 @@ BOOL CProgressDialog::OnInitDialog() {
     SetWindowTextA(hwnd(), title);
     cancelRequested_.store(0, std::memory_order_relaxed);
     messageText_ = " ";
-    SendDlgItemMessageA(hwnd(), kProgressBar, PBM_SETRANGE32, 0, 100);
-    SendDlgItemMessageA(hwnd(), kProgressBar, PBM_SETBARCOLOR, 0, RGB(255, 0, 0));
+    const auto bar = Get<ProgressBar>(res::kProgressWindowBar);
+    bar.SetRange(0, 100);
+    bar.SetBarColour(RGB(255, 0, 0));
     RefreshText();
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return TRUE;
 }
 
 void CProgressDialog::RefreshText() {
-    SetDlgItemTextA(hwnd(), kProgressText, messageText_.c_str());
+    Get<Static>(res::kProgressText).SetText(messageText_);
 }
 
 bool CProgressDialog::OnCommand(int id, int code, HWND control) {
-    if (id == kProgressStop && code == BN_CLICKED) {
+    if (id == res::kProgressStop && code == BN_CLICKED) {
         cancelRequested_.store(1, std::memory_order_relaxed);
         return true;
     }
@@ -49,7 +52,7 @@ HBRUSH CProgressDialog::OnControlColour(HDC dc, HWND, UINT type) {
 bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (message) {
         case kMsgSetPosition:
-            SendDlgItemMessageA(hwnd(), kProgressBar, PBM_SETPOS, wParam, 0);
+            Get<ProgressBar>(res::kProgressWindowBar).SetPosition(static_cast<int>(wParam));
             RefreshText();
             break;
         case kMsgSetText: {
@@ -57,9 +60,7 @@ bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& re
             messageText_ = *text;
             RefreshText();
             // The line is drawn over the background: erase under it first.
-            RECT area;
-            GetWindowRect(Item(kProgressText), &area);
-            MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
+            const RECT area = Get<Static>(res::kProgressText).RectInParent();
             InvalidateRect(hwnd(), &area, TRUE);
             break;
         }

@@ -10,16 +10,8 @@ bool Within(int value, int low, int high) {
     return value >= low && value < high;
 }
 
-// The handle squares along one axis: at the start, around the middle, at the end.
-bool AtStart(int value, int low) {
-    return Within(value, low, low + kTrackerHandleSize);
-}
-bool AtEnd(int value, int high) {
-    return Within(value, high - kTrackerHandleSize, high);
-}
-bool AtMiddle(int value, int low, int high) {
-    const int middle = low + (high - low) / 2 - kTrackerHandleSize / 2;
-    return Within(value, middle, middle + kTrackerHandleSize);
+bool Contains(const PixelRect& r, int x, int y) {
+    return Within(x, r.left, r.right) && Within(y, r.top, r.bottom);
 }
 
 }  // namespace
@@ -37,24 +29,31 @@ PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
     return r.IsEmpty() ? PixelRect{} : r;
 }
 
+std::array<std::pair<TrackerHit, PixelRect>, 8> TrackerHandles(const PixelRect& frame) {
+    const PixelRect r = Normalised(frame);
+    constexpr int size = kTrackerHandleSize;
+    const int left = r.left;
+    const int right = r.right - size;
+    const int top = r.top;
+    const int bottom = r.bottom - size;
+    const int middleX = r.left + (r.right - r.left) / 2 - size / 2;
+    const int middleY = r.top + (r.bottom - r.top) / 2 - size / 2;
+    const auto square = [](int x, int y) { return PixelRect{x, y, x + size, y + size}; };
+    return {{{TrackerHit::TopLeft, square(left, top)},
+             {TrackerHit::TopRight, square(right, top)},
+             {TrackerHit::BottomRight, square(right, bottom)},
+             {TrackerHit::BottomLeft, square(left, bottom)},
+             {TrackerHit::Top, square(middleX, top)},
+             {TrackerHit::Right, square(right, middleY)},
+             {TrackerHit::Bottom, square(middleX, bottom)},
+             {TrackerHit::Left, square(left, middleY)}}};
+}
+
 TrackerHit HitTestTracker(const PixelRect& frame, int x, int y) {
     const PixelRect r = Normalised(frame);
-    if (r.IsEmpty() || !Within(x, r.left, r.right) || !Within(y, r.top, r.bottom))
-        return TrackerHit::Nothing;
-    const bool left = AtStart(x, r.left);
-    const bool right = AtEnd(x, r.right);
-    const bool top = AtStart(y, r.top);
-    const bool bottom = AtEnd(y, r.bottom);
-    if (top && left) return TrackerHit::TopLeft;
-    if (top && right) return TrackerHit::TopRight;
-    if (bottom && right) return TrackerHit::BottomRight;
-    if (bottom && left) return TrackerHit::BottomLeft;
-    const bool middleX = AtMiddle(x, r.left, r.right);
-    const bool middleY = AtMiddle(y, r.top, r.bottom);
-    if (top && middleX) return TrackerHit::Top;
-    if (right && middleY) return TrackerHit::Right;
-    if (bottom && middleX) return TrackerHit::Bottom;
-    if (left && middleY) return TrackerHit::Left;
+    if (r.IsEmpty() || !Contains(r, x, y)) return TrackerHit::Nothing;
+    for (const auto& [hit, handle] : TrackerHandles(r))
+        if (Contains(handle, x, y)) return hit;
     return TrackerHit::Inside;
 }
 

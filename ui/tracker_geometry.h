@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <utility>
+
 namespace z8 {
 
 // A rectangle in a window's client pixels; right and bottom are outside it.
@@ -39,6 +42,8 @@ enum class TrackerHit {
 };
 inline constexpr int kTrackerHandleSize = 6;
 
+// The eight handles of a frame (normalised first), corners before edges.
+std::array<std::pair<TrackerHit, PixelRect>, 8> TrackerHandles(const PixelRect& frame);
 TrackerHit HitTestTracker(const PixelRect& frame, int x, int y);
 
 // The mouse pointer over each part: the diagonal, vertical and horizontal
