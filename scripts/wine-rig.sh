@@ -93,6 +93,13 @@ ensure_prefix() {
     rm -rf "$WINEPREFIX"
     start_wineserver
     "$WINE" wineboot.exe -i </dev/null >/dev/null 2>&1
+    # The dialogs' MS Sans Serif: fonts-wine's bitmap fonts, which this Wine
+    # looks for in the prefix's Fonts folder only. Without them dialog units
+    # measure wider than on Windows.
+    cp /usr/share/wine/fonts/sserif*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+    # No window manager runs on the X server: Wine draws the frames itself.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+      </dev/null >/dev/null 2>&1
     touch "$WINEPREFIX/.z8-ready"
   fi
 }
