@@ -66,6 +66,7 @@ BOOL CScannerDialog::OnInitDialog() {
     SetDlgItemTextA(hwnd(), res::kProfileCaption, LoadText(res::kStrProfile).c_str());
     SetDlgItemTextA(hwnd(), res::kImageCaption, LoadText(res::kStrCaptionImage).c_str());
     SetDlgItemTextA(hwnd(), res::kStatusLabel, " ");
+    Show(res::kStatusLabel, true);
     SendDlgItemMessageA(hwnd(), res::kProgressBar, PBM_SETRANGE32, 0, 100);
     session_.AttachDialog(this);
     session_.AttachPreview(this);

@@ -118,6 +118,8 @@ const char* UsageText() {
            "  wait-gone KIND           wait until no such window is shown\n"
            "  click ID                 click a button (BM_CLICK); any other control is\n"
            "                           pressed and released in its middle\n"
+           "  press ID                 click, and go on without waiting for the\n"
+           "                           application to take it (a button that scans)\n"
            "  select ID TEXT           choose the combo or list entry of that exact text,\n"
            "                           then tell the parent (CBN_SELCHANGE/LBN_SELCHANGE)\n"
            "  select-index ID N        the same by the entry's index from 0\n"

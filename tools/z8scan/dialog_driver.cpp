@@ -55,8 +55,9 @@ std::string Seconds(int ms) {
 }
 
 bool IsInput(Verb verb) {
-    return verb == Verb::Click || verb == Verb::Select || verb == Verb::SelectIndex ||
-           verb == Verb::Type || verb == Verb::Drag || verb == Verb::Slide;
+    return verb == Verb::Click || verb == Verb::Press || verb == Verb::Select ||
+           verb == Verb::SelectIndex || verb == Verb::Type || verb == Verb::Drag ||
+           verb == Verb::Slide;
 }
 
 // A message box is closed with its OK button, or Cancel when it has none.
@@ -183,8 +184,10 @@ bool DialogDriver::Resolve(const ScriptStep& step, HWND& target, std::string& wh
 
 bool DialogDriver::Act(const ScriptStep& step, std::string& why) {
     HWND target = nullptr;
-    return Resolve(step, target, why) && PostInput(step, target, step.limitMs, why) &&
-           Settle(step.limitMs, why);
+    if (!Resolve(step, target, why) || !PostInput(step, target, step.limitMs, why)) return false;
+    // A pressed button's handler may run long (a scan), pumping only its
+    // dialog's messages: the script goes on meanwhile.
+    return step.verb == Verb::Press || Settle(step.limitMs, why);
 }
 
 bool DialogDriver::Check(const ScriptStep& step, std::string& why) {

@@ -162,6 +162,7 @@ bool PostInput(const ScriptStep& step, HWND target, int timeoutMs, std::string& 
     if (!Reachable(target, why)) return false;
     switch (step.verb) {
         case Verb::Click:
+        case Verb::Press:
             return Click(target, why);
         case Verb::Select:
         case Verb::SelectIndex:

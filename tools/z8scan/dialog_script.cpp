@@ -79,6 +79,7 @@ constexpr VerbForm kVerbs[] = {
     {"wait-window", Verb::WaitWindow, "k", "KIND", true, false},
     {"wait-gone", Verb::WaitGone, "k", "KIND", true, false},
     {"click", Verb::Click, "c", "ID", true, false},
+    {"press", Verb::Press, "c", "ID", false, false},
     {"select", Verb::Select, "ct", "ID TEXT", true, false},
     {"select-index", Verb::SelectIndex, "ci", "ID INDEX", true, false},
     {"type", Verb::Type, "ct", "ID TEXT", true, false},

@@ -17,6 +17,7 @@ enum class Verb {
     WaitWindow,  // makes the window found the one that later steps address
     WaitGone,
     Click,
+    Press,        // a click that does not wait for the application to take it
     Select,       // a combo entry by its text
     SelectIndex,  // a combo entry by its index
     Type,

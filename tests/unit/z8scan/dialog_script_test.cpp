@@ -19,6 +19,7 @@ TEST(DialogScript, EachStepWithItsArguments) {
         {"wait-window parameters within 0.02",
          {.verb = WaitWindow, .window = WindowKind::Parameters, .limitMs = 20}},
         {"click 0x418", {.verb = Click, .control = 1048}},
+        {"press 1", {.verb = Press, .control = 1}},
         {"!click 1018 # disabled", {.expectFailure = true, .verb = Click, .control = 1018}},
         {"! click 3 within 1",
          {.expectFailure = true, .verb = Click, .control = 3, .limitMs = 1000}},
