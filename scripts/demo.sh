@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # The demo: installs what is missing, builds the product for Windows and the
 # scanner emulator, then under Wine: lists the TWAIN sources that Wine's own
-# source manager finds, and runs an application session with the source's
-# dialog against the emulated scanner on COM1. What it prints and a
-# screenshot of the dialog are kept in out/.
+# source manager finds, scans a page without the source's dialog (the
+# application hears MSG_XFERREADY), and runs a session with the dialog
+# against the emulated scanner on COM1. What it prints and a screenshot of the
+# dialog are kept in out/. On a machine that cannot run 32-bit programs the
+# 64-bit source and application stand in for the 32-bit ones.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
+rig=scripts/wine-rig.sh
 scripts/bootstrap.sh
-for preset in native win32; do
+arch=win32
+"$rig" runs32 || arch=win64
+for preset in native "$arch"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
 
-rig=scripts/wine-rig.sh
 emu=""
 finish() {
   if [ -n "$emu" ]; then kill -TERM "$emu" 2>/dev/null || true; wait "$emu" 2>/dev/null || true; fi
@@ -22,21 +26,30 @@ finish() {
 }
 trap finish EXIT
 mkdir -p out
+z8scan=build/$arch/tools/z8scan.exe
 
-"$rig" install win32 build/win32/datasource/twainZ8.ds
+"$rig" install "$arch" "build/$arch/datasource/twainZ8.ds"
 link=$("$rig" map-com1)
-build/native/tools/emulator/z8emu --link "$link" --flatbed 2 --feeder 1 --idle-timeout 120 >/dev/null &
+build/native/tools/emulator/z8emu --link "$link" --flatbed 2 --feeder 1 --idle-timeout 120 \
+  --transcript out/scanner.txt >/dev/null &
 emu=$!
 for _ in $(seq 100); do [ -L "$link" ] && break; sleep 0.05; done
-echo "scanner emulator on $(readlink "$link"), mapped to COM1"
+echo "scanner emulator on $(readlink "$link"), mapped to COM1 ($arch build)"
 
 echo
-echo "TWAIN sources seen by Wine's twain_32.dll:"
-"$rig" run build/win32/tools/z8scan.exe list | tee out/sources.txt
+echo "TWAIN sources seen by Wine's source manager:"
+"$rig" run "$z8scan" list | tee out/sources.txt
+
+echo
+echo "A scan without the source's dialog: it runs inside MSG_ENABLEDS, then the"
+echo "application hears MSG_XFERREADY:"
+"$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose --no-ui --hold 60 |
+  tee out/scan.txt
+grep -qxF 'event: MSG_XFERREADY' out/scan.txt
 
 echo
 echo "A session with the source's dialog (shown for 5 seconds):"
-"$rig" run build/win32/tools/z8scan.exe session --source "VARUR UZ Edazi 1.0" --verbose \
+"$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose \
   --hold 5 >out/session.txt &
 session=$!
 sleep 3
@@ -45,4 +58,5 @@ wait "$session"
 cat out/session.txt
 
 echo
-echo "saved in out/: sources.txt, session.txt, scanner_dialog.png"
+echo "saved in out/: sources.txt, scan.txt, session.txt, scanner.txt (the serial"
+echo "exchanges), scanner_dialog.png"

@@ -9,6 +9,7 @@
 #                                            the scanner emulator's link); prints PATH
 #   wine-rig.sh stop                         stop wineserver and the X server
 #   wine-rig.sh runs32                       exit 0 when this machine runs 32-bit programs
+#   wine-rig.sh can-run PROGRAM.exe          exit 0 when it can run here, else 77
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -93,6 +94,13 @@ ensure_prefix() {
     rm -rf "$WINEPREFIX"
     start_wineserver
     "$WINE" wineboot.exe -i </dev/null >/dev/null 2>&1
+    # The dialogs' MS Sans Serif: fonts-wine's bitmap fonts, which this Wine
+    # looks for in the prefix's Fonts folder only. Without them dialog units
+    # measure wider than on Windows.
+    cp /usr/share/wine/fonts/sserif*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+    # No window manager runs on the X server: Wine draws the frames itself.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
+      </dev/null >/dev/null 2>&1
     touch "$WINEPREFIX/.z8-ready"
   fi
 }
@@ -194,6 +202,9 @@ case $cmd in
     ;;
   runs32)
     [ "$runs32" -eq 1 ]
+    ;;
+  can-run)
+    if is_pe32 "$(program_file "$1")"; then skip_if_32bit; fi
     ;;
   stop)
     if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1 || true; fi

@@ -89,6 +89,7 @@ BOOL CScannerDialog::OnInitDialog() {
     Get<Static>(res::kProfileCaption).SetText(Text(res::kStrProfile));
     Get<Static>(res::kImageCaption).SetText(Text(res::kStrCaptionImage));
     Get<Static>(res::kStatusLabel).SetText(" ");
+    Show(res::kStatusLabel, true);
     const auto bar = Get<ProgressBar>(res::kProgressBar);
     bar.SetRange(0, 100);
     bar.SetBarColour(RGB(255, 0, 0));

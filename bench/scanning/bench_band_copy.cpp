@@ -21,10 +21,10 @@ int main() {
     if (!layout) return 1;
     const uint32_t line = layout->MinimumLineLength();
     std::vector<uint8_t> planes(size_t{line} * layout->height);
-    uint32_t seed = 12345;
+    uint32_t state = 12345;
     for (uint8_t& byte : planes) {
-        seed = seed * 1664525u + 1013904223u;
-        byte = static_cast<uint8_t>(seed >> 24);
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<uint8_t>(state >> 24);
     }
     std::vector<uint8_t> pixels(layout->imageBytes);
     std::vector<uint8_t> copy(planes.size());

@@ -68,8 +68,9 @@ const char* UsageText() {
            "commands:\n"
            "  list          list every source the manager finds, with its identity\n"
            "  session       open a source, enable it, pass every window message through\n"
-           "                it until it reports a transfer or a close request, then\n"
-           "                disable and close it\n"
+           "                it until it reports a transfer or a close request (with\n"
+           "                --script: until the script's last step), then disable and\n"
+           "                close it\n"
            "  caps STEP...  open a source, take the capability steps in order, close it;\n"
            "                the word caps may be left out before the first step\n"
            "  help          show this text (also -h, --help)\n"
@@ -93,9 +94,67 @@ const char* UsageText() {
            "  --hold SECONDS   end the session after this long if nothing happened\n"
            "  --cycles N       repeat the whole session N times in this process (1-100)\n"
            "  --escape-after SECONDS  press Esc in the source's dialog after this long\n"
+           "  --script FILE    drive the source's windows with the steps in FILE (below)\n"
+           "\n"
+           "dialog scripts (--script): one step per line; a line starting with # and a\n"
+           "lone # after a step begin comments. Words are separated by blanks; \"quote\"\n"
+           "a text holding blanks or a word such as within (\\\" and \\\\ inside). Texts\n"
+           "are UTF-8. ID is a control id of the current window (decimal, or 0x\n"
+           "hexadecimal); where the step allows it, window means the current window\n"
+           "itself (its title, its client area) and screen the whole screen. Each step\n"
+           "prints \"ok STEP\" or \"FAIL STEP: reason\"; a leading ! expects the step to\n"
+           "fail (\"ok !STEP (failed as expected: reason)\"). Notifications from the\n"
+           "source are printed and do not end the session: it runs until the last step,\n"
+           "then disables and closes the source, and exits 1 when a step failed or a\n"
+           "message box or image parameters window was left open (it closes them).\n"
+           "Steps that wait poll every 20 ms for 10 s, or for the time of a trailing\n"
+           "\"within SECONDS\" (such as within 0.5). An action returns once the\n"
+           "application has taken the messages it posted; it is refused when its\n"
+           "control is hidden or disabled, or its window disabled.\n"
+           "  wait-window KIND         wait until such a window is shown and make it the\n"
+           "                           current window. KIND: scanning (the scanning\n"
+           "                           dialog), parameters (image parameters), progress,\n"
+           "                           message (a message box)\n"
+           "  wait-gone KIND           wait until no such window is shown\n"
+           "  click ID                 click a button (BM_CLICK); any other control is\n"
+           "                           pressed and released in its middle\n"
+           "  press ID                 click, and go on without waiting for the\n"
+           "                           application to take it (a button that scans)\n"
+           "  select ID TEXT           choose the combo or list entry of that exact text,\n"
+           "                           then tell the parent (CBN_SELCHANGE/LBN_SELCHANGE)\n"
+           "  select-index ID N        the same by the entry's index from 0\n"
+           "  type ID TEXT             select all of an edit (or a combo's edit) and type\n"
+           "                           TEXT as keys; \"\" clears it\n"
+           "  drag ID|window X1 Y1 X2 Y2  press the left button at X1,Y1, move in eight\n"
+           "                           steps, release at X2,Y2 (client coordinates)\n"
+           "  slide ID POSITION        put a slider's thumb at POSITION and tell the\n"
+           "                           parent (WM_HSCROLL or WM_VSCROLL, TB_THUMBPOSITION\n"
+           "                           then TB_ENDTRACK)\n"
+           "  expect-text ID|window TEXT           the text (a window's title) is TEXT\n"
+           "  expect-text-contains ID|window TEXT  the text holds TEXT\n"
+           "  expect-enabled ID|window, expect-disabled ID|window\n"
+           "  expect-visible ID|window, expect-hidden ID|window\n"
+           "  expect-entries ID [TEXT...]          a combo's or list's entries, all, in\n"
+           "                                       order (none: it is empty)\n"
+           "  expect-pixel ID|window X Y #RRGGBB [TOLERANCE]  the colour at a client\n"
+           "                           point, each channel within TOLERANCE (default 0),\n"
+           "                           read once the window has painted\n"
+           "  expect-size ID|window WIDTH HEIGHT   the client area's size in pixels\n"
+           "  wait-text, wait-text-contains, wait-enabled, wait-disabled, wait-visible,\n"
+           "  wait-hidden, wait-entries, wait-pixel, wait-size\n"
+           "                           the same arguments as expect-...: wait until it\n"
+           "                           holds\n"
+           "  expect-message TEXT      wait for a message box, check its text (exact),\n"
+           "                           then close it with OK (or Cancel)\n"
+           "  expect-message-contains TEXT  the same, the text holding TEXT\n"
+           "  screenshot ID|window|screen FILE  save what is shown (a window with its\n"
+           "                           frame) as FILE, .bmp or .png by its name\n"
+           "  wait-event EVENT         wait for a notification from the source:\n"
+           "                           MSG_XFERREADY, MSG_CLOSEDSREQ, MSG_CLOSEDSOK or\n"
+           "                           MSG_DEVICEEVENT; each arrival answers one step\n"
            "\n"
            "exit codes: 0 success, 1 the manager or a source failed or refused a step,\n"
-           "2 bad command line\n";
+           "or a script step failed, 2 bad command line or script\n";
 }
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {
@@ -150,13 +209,16 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                 result.error = "--cycles takes a number from 1 to 100";
                 return result;
             }
+        } else if (session && arg == "--script" && hasValue) {
+            result.options.script = args[++i];
         } else if (session && arg == "--escape-after" && hasValue) {
             if (!ParseCount(args[++i], 1, 3600, result.options.escapeAfter)) {
                 result.error = "--escape-after takes a number of seconds from 1 to 3600";
                 return result;
             }
         } else if ((withSource && arg == "--source") ||
-                   (session && (arg == "--hold" || arg == "--cycles" || arg == "--escape-after"))) {
+                   (session && (arg == "--hold" || arg == "--cycles" || arg == "--escape-after" ||
+                                arg == "--script"))) {
             result.error = arg + " needs a value";
             return result;
         } else {

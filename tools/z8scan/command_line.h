@@ -29,6 +29,7 @@ struct Options {
     int holdSeconds = 0;   // end the session after this long without a transfer (0: wait)
     int cycles = 1;        // open/enable/disable/close cycles in one process
     int escapeAfter = 0;   // press Esc in the source's dialog after this long (0: never)
+    std::string script;    // the dialog script's file name; empty: none
     std::vector<CapabilityStep> steps;  // capability commands, in order
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/z8scan/command_line.h"
+#include "tools/z8scan/dialog_script.h"
 #include "tools/z8scan/dsm_client.h"
 #include "tools/z8scan/identity_text.h"
 #include "tools/z8scan/session.h"
@@ -40,13 +41,51 @@ int RunList() {
     return 0;
 }
 
+constexpr long kLargestScript = 1 << 20;
+
+// The whole file, or false with the reason.
+bool ReadScript(const std::string& fileName, std::string& text, std::string& why) {
+    FILE* file = std::fopen(fileName.c_str(), "rb");
+    if (file == nullptr) {
+        why = "cannot open the script " + fileName;
+        return false;
+    }
+    char buffer[4096];
+    size_t got = 0;
+    while (text.size() <= static_cast<size_t>(kLargestScript) &&
+           (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        text.append(buffer, got);
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) why = "cannot read the script " + fileName;
+    if (text.size() > static_cast<size_t>(kLargestScript)) {
+        why = "the script " + fileName + " is larger than 1 MiB";
+    }
+    return why.empty();
+}
+
 int RunSessionCommand(const z8scan::Options& options) {
+    std::vector<z8scan::ScriptStep> script;
+    if (!options.script.empty()) {
+        std::string text, why;
+        if (!ReadScript(options.script, text, why)) {
+            std::fprintf(stderr, "z8scan: %s\n", why.c_str());
+            return 2;
+        }
+        z8scan::ScriptParse parsed = z8scan::ParseScript(text);
+        if (!parsed.ok) {
+            std::fprintf(stderr, "z8scan: %s: %s\n", options.script.c_str(), parsed.error.c_str());
+            return 2;
+        }
+        script = std::move(parsed.steps);
+    }
     z8scan::DsmClient dsm;
     if (!dsm.Open()) {
         std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
         return 1;
     }
-    return z8scan::RunSession(dsm, options);
+    return z8scan::RunSession(dsm, options, script);
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "tools/z8scan/capability_names.h"
 #include "tools/z8scan/capability_steps.h"
+#include "tools/z8scan/dialog_driver.h"
 
 namespace z8scan {
 namespace {
@@ -46,7 +48,8 @@ std::string ProcessCensus() {
 
 class Session {
 public:
-    Session(DsmClient& dsm, const Options& options) : dsm_(dsm), options_(options) {}
+    Session(DsmClient& dsm, const Options& options, const std::vector<ScriptStep>& script)
+        : dsm_(dsm), options_(options), script_(script) {}
 
     bool Run() {
         if (!FindSource()) return false;
@@ -58,7 +61,16 @@ public:
             ok = RunCapabilitySteps(dsm_, source_, options_.steps);
         } else {
             if (options_.verbose) std::printf("before enable: %s\n", ProcessCensus().c_str());
-            ok = Enable() && EventLoop();
+            // The driver starts first: without the dialog the whole scan
+            // runs inside MSG_ENABLEDS, and a script may watch its progress
+            // window meanwhile.
+            std::unique_ptr<DialogDriver> driver;
+            if (!script_.empty()) driver = std::make_unique<DialogDriver>(script_);
+            ok = (!driver || driver->Start()) && Enable() && EventLoop(driver.get());
+            if (driver) {
+                driver->Finish();
+                ok = driver->Passed() && ok;
+            }
             ok = Disable() && ok;
             if (options_.verbose) std::printf("after disable: %s\n", ProcessCensus().c_str());
         }
@@ -116,11 +128,12 @@ private:
 
     // Every message goes through the source first. The manager hands the
     // source's notifications back through these calls, so a timer keeps
-    // messages coming even when nothing else happens.
-    bool EventLoop() {
+    // messages coming even when nothing else happens. Without a script the
+    // first transfer or close request ends the loop; with one, the driver
+    // hears of them and the loop runs until the script's last step.
+    bool EventLoop(DialogDriver* driver) {
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, nullptr);
         const DWORD start = GetTickCount();
-        bool ok = true;
         int sourceEvents = 0, otherEvents = 0;
         bool escaped = false;
         MSG msg;
@@ -137,14 +150,16 @@ private:
             } else if (rc == TWRC_DSEVENT) {
                 ++sourceEvents;
             }
-            if (event.TWMessage == MSG_XFERREADY) {
-                std::printf("event: MSG_XFERREADY\n");
-                break;
+            if (event.TWMessage != MSG_NULL) {
+                std::printf("event: %s\n", MessageText(event.TWMessage));
+                std::fflush(stdout);
+                if (driver) {
+                    driver->NoteEvent(event.TWMessage);
+                } else if (event.TWMessage == MSG_XFERREADY || event.TWMessage == MSG_CLOSEDSREQ) {
+                    break;
+                }
             }
-            if (event.TWMessage == MSG_CLOSEDSREQ) {
-                std::printf("event: MSG_CLOSEDSREQ\n");
-                break;
-            }
+            if (driver && driver->Done()) break;
             const DWORD elapsed = GetTickCount() - start;
             if (!escaped && options_.escapeAfter > 0 &&
                 elapsed >= static_cast<DWORD>(options_.escapeAfter) * 1000u) {
@@ -161,7 +176,7 @@ private:
             std::printf("events: %d for the source, %d for the application\n", sourceEvents,
                         otherEvents);
         }
-        return ok;
+        return true;
     }
 
     // Esc goes to the source's dialog as a user would type it, so that it
@@ -177,16 +192,17 @@ private:
 
     DsmClient& dsm_;
     const Options& options_;
+    const std::vector<ScriptStep>& script_;
     TW_IDENTITY source_{};
     TW_UINT16 enabledUI_ = 1;
 };
 
 }  // namespace
 
-int RunSession(DsmClient& dsm, const Options& options) {
+int RunSession(DsmClient& dsm, const Options& options, const std::vector<ScriptStep>& script) {
     for (int cycle = 1; cycle <= options.cycles; ++cycle) {
         if (options.cycles > 1) std::printf("cycle %d\n", cycle);
-        Session session(dsm, options);
+        Session session(dsm, options, script);
         if (!session.Run()) return 1;
         std::fflush(stdout);
     }

@@ -276,6 +276,34 @@ TEST_F(SessionTest, PagesThatCannotBeWhatWasAskedFailAndStopTheScanner) {
     }
 }
 
+TEST_F(SessionTest, TheDibFollowsTheModeAskedFor) {
+    // An application set the bit depth of grey after colour: the final scan
+    // still gets colour rows, and the settings the depth that goes with them.
+    session.Settings().SetPixelType(TWPT_RGB);
+    session.Settings().SetBitDepth(8);
+    port.Expect(frames::kStatus, frames::StatusReply(0));
+    ExpectParameters(
+        Cat({frames::kStarted, GeometryFrame(3, 2, 1), BandFrame(1, 6), frames::EndOfPage(0)}));
+    EXPECT_EQ(Scan(), kScanSucceeded);
+    EXPECT_EQ(session.Job().acquired.image->BitCount(), 24);
+    EXPECT_EQ(session.Settings().BitDepth(), 24);
+
+    // A flatbed that previews in grey, black and white chosen: the preview's
+    // lines are grey, and so is its picture.
+    session.Settings().SetFlatbedSupport(1);
+    session.Settings().SetPixelType(TWPT_BW);
+    port.Expect(frames::kStatus, frames::StatusReply(0));
+    ScanParameterBlock block = PreviewBlock(session.Settings(), session.Job().scanParameters);
+    const auto bytes = EncodeBlock(block);
+    port.Expect(
+        Cat({frames::kParametersHeader, Bytes(bytes.begin(), bytes.end())}),
+        Cat({frames::kStarted, GeometryFrame(1, 3, 2), BandFrame(2, 3), frames::EndOfPage(0)}));
+    session.Preview();
+    ASSERT_NE(preview.image, nullptr);
+    EXPECT_EQ(preview.image->BitCount(), 8);
+    EXPECT_EQ(preview.image->Row(0)[0], 255 - 0x40);
+}
+
 TEST(ScanResultTest, WhatTheUserIsTold) {
     const auto strings = test::SessionTexts();
     const std::pair<ScanResult, const char*> cases[] = {

@@ -15,9 +15,9 @@ TEST(CommandLine, KnownCommands) {
 }
 
 TEST(CommandLine, SessionOptions) {
-    const ParseResult r =
-        ParseCommandLine({"session", "--source", "VARUR UZ Edazi 1.0", "--no-ui", "--hold", "3",
-                          "--cycles", "2", "--verbose", "--escape-after", "2"});
+    const ParseResult r = ParseCommandLine(
+        {"session", "--source", "VARUR UZ Edazi 1.0", "--no-ui", "--hold", "3", "--cycles", "2",
+         "--verbose", "--escape-after", "2", "--script", "Z:/tmp/dialog.txt"});
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.options.command, Command::Session);
     EXPECT_EQ(r.options.source, "VARUR UZ Edazi 1.0");
@@ -26,6 +26,7 @@ TEST(CommandLine, SessionOptions) {
     EXPECT_EQ(r.options.cycles, 2);
     EXPECT_TRUE(r.options.verbose);
     EXPECT_EQ(r.options.escapeAfter, 2);
+    EXPECT_EQ(r.options.script, "Z:/tmp/dialog.txt");
 
     const ParseResult defaults = ParseCommandLine({"session"});
     EXPECT_TRUE(defaults.options.showUI);
@@ -40,6 +41,9 @@ TEST(CommandLine, MistakesAreNamed) {
     // Session options belong to the session.
     EXPECT_EQ(ParseCommandLine({"list", "--ui"}).error, "unexpected argument '--ui'");
     EXPECT_EQ(ParseCommandLine({"session", "--source"}).error, "--source needs a value");
+    EXPECT_EQ(ParseCommandLine({"session", "--script"}).error, "--script needs a value");
+    EXPECT_EQ(ParseCommandLine({"caps", "get", "1", "--script", "a"}).error,
+              "unexpected argument '--script'");
     EXPECT_EQ(ParseCommandLine({"session", "--hold", "0"}).error,
               "--hold takes a number of seconds from 1 to 3600");
     EXPECT_EQ(ParseCommandLine({"session", "--hold", "2s"}).error,
