@@ -8,6 +8,7 @@
 #include "device/scan_status.h"
 #include "device/scanner_protocol.h"
 #include "imaging/adjustments.h"
+#include "scanning/adjustments_of.h"
 #include "scanning/global_copy.h"
 #include "ui/resources/string_ids.h"
 
@@ -21,22 +22,6 @@ constexpr int kWaitLimit = 3000;
 // Replies read after CMD_ABORT before giving up on its answer: far more
 // frames than the line's buffers hold.
 constexpr int kRepliesAfterAbort = 64;
-
-AdjustmentSettings AdjustmentsOf(const CScanSettings& s) {
-    AdjustmentSettings a;
-    a.contrast = s.Contrast();
-    a.brightness = s.Brightness();
-    a.gamma = s.Gamma();
-    a.red = s.Red();
-    a.green = s.Green();
-    a.blue = s.Blue();
-    a.pixelType = s.PixelType();
-    a.mirrorV = s.MirrorV();
-    a.mirrorH = s.MirrorH();
-    a.invert = s.Invert();
-    a.filterIndex = s.FilterIndex();
-    return a;
-}
 
 bool IsFailureStatus(uint8_t status) {
     return status == SCAN_EN_COURS || status == SCAN_FIN_FEUILLE || status == 8 ||
