@@ -376,6 +376,7 @@ void Run::AcceptPage() {
     }
     ApplyScanAdjustments(*image, AdjustmentsOf(c_.settings));
     c_.job.acquired = AcquiredPage{std::move(image), layout_};
+    ++c_.job.pagesAcquired;
     if (c_.views.dialog != nullptr) c_.views.dialog->SetWaitCursor(false);
     if (c_.views.preview != nullptr) c_.views.preview->ResetSelection();
 }

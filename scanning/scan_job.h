@@ -35,6 +35,9 @@ struct ScanJob {
     // 1 when the last feeder page ended with a sheet waiting.
     uint8_t sheetReady = 0;
     AcquiredPage acquired;  // none: acquired.image is null
+    // Final pages accepted so far: a transfer that started on one page knows
+    // when another has replaced it.
+    uint32_t pagesAcquired = 0;
 };
 
 }  // namespace z8

@@ -28,8 +28,9 @@ public:
     virtual void RestoreControlsAfterScan(const Restore& restore) = 0;
     // The status label and the caption, repainted at once.
     virtual void SetStatus(const std::string& status, const std::string& caption) = 0;
-    // The stop button in place of Scan, and the progress bar.
+    // The stop button in place of Scan, and back; the progress bar.
     virtual void ShowStopButton() = 0;
+    virtual void ShowScanButton() = 0;
     virtual void StartStopAnimation() = 0;
     virtual void StopStopAnimation() = 0;
     virtual void ShowProgressBar(bool visible) = 0;
@@ -40,6 +41,9 @@ public:
     virtual void StopBusyTimer() = 0;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual void SetWaitCursor(bool waiting) = 0;
+    // Out of the way once a page is handed over, back before the next sheet.
+    virtual void MinimiseWindow() = 0;
+    virtual void RestoreWindow() = 0;
 };
 
 // The progress window of the message thread.

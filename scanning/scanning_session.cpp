@@ -46,7 +46,7 @@ AcquisitionContext ScanningSession::Context() {
 }
 
 void ScanningSession::Scan() {
-    if (running_) return;
+    if (!MayStart()) return;
     if (!link_.Open()) {
         ShowScanMessage(platform_.strings.Load(res::kStrCannotCommunicate));
         return;
@@ -59,7 +59,7 @@ void ScanningSession::Scan() {
 }
 
 void ScanningSession::Preview() {
-    if (running_) return;
+    if (!MayStart()) return;
     if (!link_.Open()) {
         ShowScanMessage(platform_.strings.Load(res::kStrCannotCommunicate));
         return;

@@ -62,9 +62,17 @@ public:
     void SetTransferReadyHandler(std::function<void()> handler) {
         transferReady_ = std::move(handler);
     }
+    // Asked before Scan and Preview start: false keeps the acquired page
+    // (a transfer is pending or under way).
+    void SetScanGate(std::function<bool()> gate) { scanGate_ = std::move(gate); }
+    // What the transfers drive besides the job: the views attached, the
+    // system services.
+    const ScanViews& Views() const { return views_; }
+    const ScanningPlatform& Platform() const { return platform_; }
 
     // The user's commands. Scan and Preview open the link around a run (and
-    // report when it cannot be opened); neither starts while a run is going.
+    // report when it cannot be opened); neither starts while a run is going
+    // or the gate is closed.
     void Scan();
     void Preview();
     // Cancel stores the settings as the default profile.
@@ -81,6 +89,7 @@ public:
 
 private:
     AcquisitionContext Context();
+    bool MayStart() const { return !running_ && (!scanGate_ || scanGate_()); }
 
     ScanningPlatform platform_;
     CScanSettings settings_;
@@ -89,6 +98,7 @@ private:
     ScanJob job_;
     ScanViews views_;
     std::function<void()> transferReady_;
+    std::function<bool()> scanGate_;
     bool started_ = false;
     bool running_ = false;
 };

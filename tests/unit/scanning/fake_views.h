@@ -23,6 +23,7 @@ public:
         if (onStatus) onStatus(status);
     }
     void ShowStopButton() override { Add("stop-button"); }
+    void ShowScanButton() override { Add("scan-button"); }
     void StartStopAnimation() override {}
     void StopStopAnimation() override {}
     void ShowProgressBar(bool visible) override { Add(visible ? "bar-shown" : "bar-hidden"); }
@@ -35,6 +36,8 @@ public:
     void StopBusyTimer() override { Add("timer-off"); }
     void ShowMessage(const std::string& text) override { Add("message:" + text); }
     void SetWaitCursor(bool) override {}
+    void MinimiseWindow() override { Add("minimise"); }
+    void RestoreWindow() override { Add("restore-window"); }
 
     WindowHandle window = reinterpret_cast<WindowHandle>(0x102);
     int bar = 0;
