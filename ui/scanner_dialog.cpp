@@ -323,6 +323,11 @@ void CScannerDialog::ShowStopButton() {
     Show(res::kScanButton, false);
 }
 
+void CScannerDialog::ShowScanButton() {
+    Show(res::kStopButton, false);
+    Show(res::kScanButton, true);
+}
+
 void CScannerDialog::ShowProgressBar(bool visible) {
     Show(res::kProgressBar, visible);
 }

@@ -53,6 +53,7 @@ public:
     void RestoreControlsAfterScan(const Restore& restore) override;
     void SetStatus(const std::string& status, const std::string& caption) override;
     void ShowStopButton() override;
+    void ShowScanButton() override;
     void StartStopAnimation() override {}
     void StopStopAnimation() override {}
     void ShowProgressBar(bool visible) override;
@@ -62,6 +63,8 @@ public:
     void StopBusyTimer() override;
     void ShowMessage(const std::string& text) override;
     void SetWaitCursor(bool waiting) override;
+    void MinimiseWindow() override { ShowWindow(hwnd(), SW_MINIMIZE); }
+    void RestoreWindow() override { ShowWindow(hwnd(), SW_RESTORE); }
 
     // PreviewSink
     void SetPreviewImage(std::unique_ptr<Image> image) override;
