@@ -14,8 +14,15 @@ constexpr char kLumetoProductName[] = "Lumeto Application";
 
 DataSource::DataSource(ScanningSession& session, SourceUi& ui, ManagerLink& manager,
                        GlobalMemory& memory)
-    : session_(session), ui_(ui), manager_(manager), memory_(memory) {
+    : session_(session),
+      ui_(ui),
+      manager_(manager),
+      memory_(memory),
+      transfer_(session, memory, state) {
     session_.SetTransferReadyHandler([this] { NotifyTransferReady(); });
+    // A click on Scan or Preview while a page waits for its transfer, or is
+    // being transferred, would replace it under the application.
+    session_.SetScanGate([this] { return state.sourceState < 6; });
 }
 
 TW_UINT16 DataSource::Refuse(TW_UINT16 code) {
@@ -76,8 +83,7 @@ TW_UINT16 DataSource::Dispatch(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT1
     } else if (dat == DAT_GRAYRESPONSE || dat == DAT_RGBRESPONSE) {
         return TWRC_SUCCESS;
     }
-    // Served in a later stage of the source (transfers).
-    return Refuse(TWCC_BADPROTOCOL);
+    return transfer_.Answer(dat, msg, data);
 }
 
 TW_UINT16 DataSource::ProcessEvent(TW_MEMREF data) {
@@ -129,6 +135,7 @@ TW_UINT16 DataSource::EnableSource(TW_MEMREF data) {
     std::memcpy(&request, data, sizeof request);
     const bool showUI = request.ShowUI != 0;
     session_.Settings().SetShowUI(showUI ? 1 : 0);
+    transfer_.StartJob();
     if (!ui_.CreateDialogWindow() || !ui_.StartMessageThread()) {
         ui_.EndMessageThread();
         ui_.DestroyDialogWindow();
@@ -168,6 +175,8 @@ TW_UINT16 DataSource::HandleCapability(TW_UINT16 msg, TW_MEMREF data) {
 }
 
 void DataSource::NotifyTransferReady() {
+    // Called only at the end of a final scan started by Scan: a new job.
+    transfer_.StartJob();
     state.sourceState = 6;
     manager_.Send(state.sourceIdentity, state.appIdentity, MSG_XFERREADY);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datasource/data_source_state.h"
+#include "datasource/image_transfer.h"
 #include "datasource/source_ui.h"
 #include "platform/global_memory.h"
 #include "scanning/scanning_session.h"
@@ -7,23 +9,15 @@
 
 namespace z8 {
 
-// Process-wide TWAIN state of the loaded source.
-struct DataSourceState {
-    TW_IDENTITY sourceIdentity{};
-    TW_IDENTITY appIdentity{};  // Id 0: not open
-    int sourceState = 3;
-    TW_UINT16 conditionCode = TWCC_SUCCESS;
-    bool instanceRefused = false;
-    bool lumetoCaller = false;
-};
-
 // The body of DS_Entry once the platform layer has decoded the call: the
-// origin check, event routing, the condition-code rule, the state table and
-// the identity, status, user-interface and capability triplets. Never throws.
+// origin check, event routing, the condition-code rule, the state table, the
+// identity, status, user-interface and capability triplets, and the
+// transfers. Never throws.
 class DataSource {
 public:
-    // Capability containers are made of `memory`, which the application frees.
-    // The session's final scans end with NotifyTransferReady.
+    // Capability containers are made of `memory`, which the application frees;
+    // its memory handles are locked there too. The session's final scans end
+    // with NotifyTransferReady, and it scans only outside states 6 and 7.
     DataSource(ScanningSession& session, SourceUi& ui, ManagerLink& manager, GlobalMemory& memory);
 
     TW_UINT16 Entry(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg,
@@ -51,6 +45,7 @@ private:
     SourceUi& ui_;
     ManagerLink& manager_;
     GlobalMemory& memory_;
+    ImageTransfer transfer_;
 };
 
 }  // namespace z8

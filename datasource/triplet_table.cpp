@@ -42,7 +42,9 @@ constexpr Row kRows[] = {
     {DG_CONTROL, DAT_XFERGROUP,      MSG_SET,          S(4) | S(5) | S(6)},
     {DG_CONTROL, DAT_XFERGROUP,      MSG_RESET,        S(4) | S(5) | S(6)},
     {DG_CONTROL, DAT_CUSTOMDSDATA,   kAnyMessage,      kAnyState},
-    {DG_IMAGE,   DAT_IMAGEINFO,      MSG_GET,          S(6)},
+    // Also in state 7: applications read it after the transfer, and it
+    // answers there as in 6.
+    {DG_IMAGE,   DAT_IMAGEINFO,      MSG_GET,          S(6) | S(7)},
     {DG_IMAGE,   DAT_IMAGELAYOUT,    MSG_GET,          kAnyState},
     {DG_IMAGE,   DAT_IMAGELAYOUT,    MSG_GETCURRENT,   kAnyState},
     {DG_IMAGE,   DAT_IMAGELAYOUT,    MSG_GETDEFAULT,   kAnyState},

@@ -43,7 +43,8 @@ const Expectation kServed[] = {
     {DG_IMAGE, DAT_IMAGELAYOUT, MSG_GETDEFAULT, "34567"},
     {DG_IMAGE, DAT_IMAGELAYOUT, MSG_SET, "34"},
     {DG_IMAGE, DAT_IMAGELAYOUT, MSG_RESET, "34"},
-    {DG_IMAGE, DAT_IMAGEINFO, MSG_GET, "6"},
+    // Held over for applications that read it after the transfer.
+    {DG_IMAGE, DAT_IMAGEINFO, MSG_GET, "67"},
     {DG_IMAGE, DAT_IMAGENATIVEXFER, MSG_GET, "6"},
     {DG_IMAGE, DAT_IMAGEFILEXFER, MSG_GET, "6"},
     {DG_IMAGE, DAT_IMAGEMEMXFER, MSG_GET, "34567"},

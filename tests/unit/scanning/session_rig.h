@@ -41,6 +41,7 @@ public:
 // The texts the session shows, as the built-in table has them.
 inline FakeStringTable SessionTexts() {
     return FakeStringTable({{120, "Transfert"},
+                            {121, "Transfert"},
                             {149, "VARUR UZ Edazi 1.0"},
                             {160, "Préchauffage en cours."},
                             {162, "Impossible de communiquer avec le périphérique."},
