@@ -1,22 +1,16 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #include "scanning/scan_job.h"
 
 namespace z8 {
 
-// Copies `bytes` bytes of a colour row, exchanging the first and third byte
-// of every whole 3-byte group (blue-green-red pixels become red-green-blue),
-// the row's padding included; a last group of one or two bytes is copied as
-// it is. The two rows must not overlap.
-void CopyRowSwappingRedAndBlue(const uint8_t* from, uint8_t* to, size_t bytes);
-
 // Rows [first, first + count) of the page as the application receives them,
 // each of the image's bytes per line, into `to`: the first scanned row first
-// whatever the page's row order, colour as red, green, blue. The rows must
-// lie within the image.
+// whatever the page's row order, colour as red, green, blue (padding
+// included, as CopyRowSwappingRedAndBlue does). The rows must lie within the
+// image; they are read in memory order.
 void CopyStrip(const AcquiredPage& page, uint32_t first, uint32_t count, uint8_t* to);
 
 // The page as a bottom-up packed DIB in a new block of the image's global

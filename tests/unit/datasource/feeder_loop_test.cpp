@@ -25,7 +25,7 @@ protected:
         TW_IMAGEMEMXFER xfer{};
         xfer.Memory = TW_MEMORY{TWMF_APPOWNS | TWMF_POINTER, 16, row.data()};
         ASSERT_EQ(Call(DG_IMAGE, DAT_IMAGEMEMXFER, MSG_GET, &xfer), TWRC_SUCCESS);
-        EXPECT_EQ(xfer.YOffset, 0u);
+        EXPECT_EQ(TW_UINT32{xfer.YOffset}, 0u);
         EXPECT_EQ(row, ExpectedRow(0, 16));
     }
     TW_UINT16 Disable() {
@@ -184,7 +184,7 @@ TEST_F(FeederLoopTest, WhatRealApplicationsDo) {
     ASSERT_EQ(Call(DG_CONTROL, DAT_CAPABILITY, MSG_GETCURRENT, &mech), TWRC_SUCCESS);
     const auto* value = static_cast<const TW_ONEVALUE*>(appMemory.Lock(mech.hContainer));
     ASSERT_NE(value, nullptr);
-    EXPECT_EQ(value->Item, TWSX_NATIVE);
+    EXPECT_EQ(TW_UINT32{value->Item}, TWSX_NATIVE);
     appMemory.Unlock(mech.hContainer);
     appMemory.Free(mech.hContainer);
     EXPECT_EQ(Pending(MSG_GET), 1);

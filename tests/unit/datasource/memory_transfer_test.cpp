@@ -40,10 +40,10 @@ protected:
                         : Strip(xfer, TWMF_POINTER, plain.data(), length);
             EXPECT_TRUE(rc == TWRC_SUCCESS || rc == TWRC_XFERDONE) << rc;
             EXPECT_EQ(xfer.Compression, TWCP_NONE);
-            EXPECT_EQ(xfer.Columns, TW_UINT32{kWidth});
-            EXPECT_EQ(xfer.YOffset, rows.size());
-            EXPECT_EQ(xfer.BytesWritten, xfer.BytesPerRow * xfer.Rows);
-            EXPECT_GT(xfer.Rows, 0u);
+            EXPECT_EQ(TW_UINT32{xfer.Columns}, TW_UINT32{kWidth});
+            EXPECT_EQ(TW_UINT32{xfer.YOffset}, rows.size());
+            EXPECT_EQ(TW_UINT32{xfer.BytesWritten}, xfer.BytesPerRow * xfer.Rows);
+            EXPECT_GT(TW_UINT32{xfer.Rows}, 0u);
             EXPECT_EQ(appMemory.LockCount(block), 0u) << "the handle is unlocked again";
             const auto* data =
                 handle ? static_cast<const uint8_t*>(appMemory.Lock(block)) : plain.data();
@@ -73,13 +73,13 @@ TEST_F(MemoryTransferTest, StripsOfEverySizeDeliverThePagePixelForPixel) {
                          std::to_string(size) + (handle ? ", handle" : ", pointer"));
             ScanWithoutInterface(type.pixelType);
             const TW_SETUPMEMXFER setup = MemorySetup();
-            EXPECT_EQ(setup.MinBufSize, type.line);
-            EXPECT_EQ(setup.MaxBufSize, 0x100000u);
-            EXPECT_EQ(setup.Preferred, 65535u);
+            EXPECT_EQ(TW_UINT32{setup.MinBufSize}, type.line);
+            EXPECT_EQ(TW_UINT32{setup.MaxBufSize}, 0x100000u);
+            EXPECT_EQ(TW_UINT32{setup.Preferred}, 65535u);
             TW_IMAGEINFO info{};
             ASSERT_EQ(Call(DG_IMAGE, DAT_IMAGEINFO, MSG_GET, &info), TWRC_SUCCESS);
-            EXPECT_EQ(info.ImageWidth, kWidth);
-            EXPECT_EQ(info.ImageLength, kHeight);
+            EXPECT_EQ(TW_INT32{info.ImageWidth}, kWidth);
+            EXPECT_EQ(TW_INT32{info.ImageLength}, kHeight);
             EXPECT_EQ(info.BitsPerPixel, type.bits);
             EXPECT_EQ(info.SamplesPerPixel, type.samples);
             EXPECT_EQ(info.PixelType, type.pixelType);
@@ -98,8 +98,8 @@ TEST_F(MemoryTransferTest, StripsOfEverySizeDeliverThePagePixelForPixel) {
             TW_IMAGEMEMXFER xfer;
             std::vector<uint8_t> spare(type.line);
             EXPECT_EQ(Strip(xfer, TWMF_POINTER, spare.data(), type.line), TWRC_XFERDONE);
-            EXPECT_EQ(xfer.Rows, 0u);
-            EXPECT_EQ(xfer.BytesWritten, 0u);
+            EXPECT_EQ(TW_UINT32{xfer.Rows}, 0u);
+            EXPECT_EQ(TW_UINT32{xfer.BytesWritten}, 0u);
             EXPECT_EQ(Pending(MSG_ENDXFER), 0);
             TW_USERINTERFACE request{};
             ASSERT_EQ(Call(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &request), TWRC_SUCCESS);
@@ -145,7 +145,7 @@ TEST_F(MemoryTransferTest, BuffersThatCannotTakeAStripAreRefusedAndNothingIsWrit
     // The retry with a proper buffer starts at the first row.
     TW_IMAGEMEMXFER xfer;
     EXPECT_EQ(Strip(xfer, TWMF_POINTER, plain.data(), line), TWRC_SUCCESS);
-    EXPECT_EQ(xfer.YOffset, 0u);
+    EXPECT_EQ(TW_UINT32{xfer.YOffset}, 0u);
     EXPECT_EQ(std::vector<uint8_t>(plain.begin(), plain.begin() + line), ExpectedRow(0, line));
 }
 
@@ -156,12 +156,12 @@ TEST_F(MemoryTransferTest, AnEndedTransferDeliversNothingAndAnotherPageStartsAtI
     TW_IMAGEMEMXFER xfer;
     ASSERT_EQ(Strip(xfer, TWMF_POINTER, buffer.data(), line), TWRC_SUCCESS);
     ASSERT_EQ(Strip(xfer, TWMF_POINTER, buffer.data(), line), TWRC_SUCCESS);
-    EXPECT_EQ(xfer.YOffset, 1u);
+    EXPECT_EQ(TW_UINT32{xfer.YOffset}, 1u);
     // MSG_ENDXFER in the middle of the page: the rest is dropped.
     ASSERT_EQ(Pending(MSG_ENDXFER), 0);
     EXPECT_EQ(State(), 5);
     EXPECT_EQ(Strip(xfer, TWMF_POINTER, buffer.data(), line), TWRC_XFERDONE);
-    EXPECT_EQ(xfer.BytesWritten, 0u);
+    EXPECT_EQ(TW_UINT32{xfer.BytesWritten}, 0u);
     // Another page (one row of 5 pixels) is delivered from its first row,
     // with its own geometry.
     AcquiredPage& page = session.Job().acquired;
@@ -169,10 +169,10 @@ TEST_F(MemoryTransferTest, AnEndedTransferDeliversNothingAndAnotherPageStartsAtI
     page.layout.bottomUp = false;
     ++session.Job().pagesAcquired;
     EXPECT_EQ(Strip(xfer, TWMF_POINTER, buffer.data(), line), TWRC_XFERDONE);
-    EXPECT_EQ(xfer.YOffset, 0u);
-    EXPECT_EQ(xfer.Rows, 1u);
-    EXPECT_EQ(xfer.BytesPerRow, 8u);
-    EXPECT_EQ(xfer.Columns, 5u);
+    EXPECT_EQ(TW_UINT32{xfer.YOffset}, 0u);
+    EXPECT_EQ(TW_UINT32{xfer.Rows}, 1u);
+    EXPECT_EQ(TW_UINT32{xfer.BytesPerRow}, 8u);
+    EXPECT_EQ(TW_UINT32{xfer.Columns}, 5u);
 }
 
 TEST_F(MemoryTransferTest, TheDialogShowsTheTransferAndGoesOutOfTheWayAfterTheLastStrip) {

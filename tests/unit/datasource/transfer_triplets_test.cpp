@@ -6,7 +6,7 @@
 #include <array>
 #include <cstring>
 
-#include "datasource/page_delivery.h"
+#include "datasource/row_swap.h"
 #include "device/scan_status.h"
 #include "imaging/dib_format.h"
 #include "tests/unit/datasource/transfer_rig.h"
@@ -79,13 +79,13 @@ TEST_F(TransferTripletsTest, SetupAnswersBeforeAnyScan) {
     session.Settings().SetPixelType(TWPT_GRAY);
     TW_SETUPMEMXFER setup{};
     ASSERT_EQ(Call(DG_CONTROL, DAT_SETUPMEMXFER, MSG_GET, &setup), TWRC_SUCCESS);
-    EXPECT_EQ(setup.MinBufSize, 256u);
-    EXPECT_EQ(setup.Preferred, 65535u);
+    EXPECT_EQ(TW_UINT32{setup.MinBufSize}, 256u);
+    EXPECT_EQ(TW_UINT32{setup.Preferred}, 65535u);
     // An empty frame divides nothing.
     session.Settings().SetRightPixels(0);
     session.Settings().SetLeftPixels(0);
     ASSERT_EQ(Call(DG_CONTROL, DAT_SETUPMEMXFER, MSG_GET, &setup), TWRC_SUCCESS);
-    EXPECT_EQ(setup.MinBufSize, 0u);
+    EXPECT_EQ(TW_UINT32{setup.MinBufSize}, 0u);
 
     TW_UINT32 group = 0;
     for (TW_UINT16 msg : {MSG_GET, MSG_GETCURRENT, MSG_GETDEFAULT, MSG_RESET}) {
@@ -152,7 +152,7 @@ TEST_F(TransferTripletsTest, ThePageIsDescribedAsScannedInStatesSixAndSevenWhate
     s.SetRightPixels(kLeft + 100);
     TW_SETUPMEMXFER setup{};
     ASSERT_EQ(Call(DG_CONTROL, DAT_SETUPMEMXFER, MSG_GET, &setup), TWRC_SUCCESS);
-    EXPECT_EQ(setup.MinBufSize, 40u) << "the scanned page's padded line";
+    EXPECT_EQ(TW_UINT32{setup.MinBufSize}, 40u) << "the scanned page's padded line";
     TW_PALETTE8 palette{};
     ASSERT_EQ(Call(DG_IMAGE, DAT_PALETTE8, MSG_GET, &palette), TWRC_SUCCESS);
     EXPECT_EQ(palette.PaletteType, TWPA_RGB);
@@ -166,7 +166,7 @@ TEST_F(TransferTripletsTest, ThePageIsDescribedAsScannedInStatesSixAndSevenWhate
     std::memset(&seven, 0xFF, sizeof seven);
     ASSERT_EQ(Call(DG_IMAGE, DAT_IMAGEINFO, MSG_GET, &seven), TWRC_SUCCESS);
     EXPECT_EQ(std::memcmp(&six, &seven, sizeof six), 0);
-    EXPECT_EQ(six.ImageWidth, kWidth);
+    EXPECT_EQ(TW_INT32{six.ImageWidth}, kWidth);
     EXPECT_EQ(six.BitsPerPixel, 24);
     EXPECT_EQ(six.PixelType, TWPT_RGB);
     EXPECT_EQ(six.XResolution.Whole, kDpi);
@@ -218,7 +218,7 @@ TEST_F(TransferTripletsTest, AFailedScanLeavesNothingToTransfer) {
     std::memset(&info, 0x5A, sizeof info);
     EXPECT_EQ(Call(DG_IMAGE, DAT_IMAGEINFO, MSG_GET, &info), TWRC_CANCEL);
     EXPECT_EQ(Status(), TWCC_BUMMER);
-    EXPECT_EQ(info.ImageWidth, 0);
+    EXPECT_EQ(TW_INT32{info.ImageWidth}, 0);
     TW_IMAGEMEMXFER xfer{};
     EXPECT_EQ(Call(DG_IMAGE, DAT_IMAGEMEMXFER, MSG_GET, &xfer), TWRC_CANCEL);
     TW_HANDLE handle = nullptr;
