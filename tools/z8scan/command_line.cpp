@@ -73,6 +73,7 @@ const char* UsageText() {
            "                close it\n"
            "  caps STEP...  open a source, take the capability steps in order, close it;\n"
            "                the word caps may be left out before the first step\n"
+           "  acquire       scan pages and write them as BMP files (z8scan acquire --help)\n"
            "  help          show this text (also -h, --help)\n"
            "\n"
            "capability steps (CAP: a name such as ICAP_PIXELTYPE, a number such as\n"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/z8scan/acquire.h"
 #include "tools/z8scan/command_line.h"
 #include "tools/z8scan/dialog_script.h"
 #include "tools/z8scan/dsm_client.h"
@@ -88,12 +89,33 @@ int RunSessionCommand(const z8scan::Options& options) {
     return z8scan::RunSession(dsm, options, script);
 }
 
+int RunAcquireCommand(const std::vector<std::string>& args) {
+    const z8scan::AcquireParse parsed = z8scan::ParseAcquire(args);
+    if (parsed.help) {
+        Print(z8scan::AcquireUsage());
+        return 0;
+    }
+    if (!parsed.ok) {
+        std::fprintf(stderr, "z8scan: %s\n\n%s", parsed.error.c_str(), z8scan::AcquireUsage());
+        return 2;
+    }
+    z8scan::DsmClient dsm;
+    if (!dsm.Open()) {
+        std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
+        return 1;
+    }
+    return z8scan::RunAcquire(dsm, parsed.options);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Plain LF line ends, so that scripts read the output as it is.
     _setmode(_fileno(stdout), _O_BINARY);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "acquire") {
+        return RunAcquireCommand(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
     const z8scan::ParseResult parsed = z8scan::ParseCommandLine(args);
     if (!parsed.ok) {
         std::fprintf(stderr, "z8scan: %s\n\n%s", parsed.error.c_str(), z8scan::UsageText());
