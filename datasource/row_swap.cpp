@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-#if defined(__x86_64__) || defined(__i386__)
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #include <immintrin.h>
 #define Z8_X86_SHUFFLES 1
 #endif
