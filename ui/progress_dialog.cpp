@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ui/framework/module_state.h"
+#include "ui/resources/picture_ids.h"
 #include "ui/resources/string_ids.h"
 
 namespace z8::ui {
@@ -19,9 +20,17 @@ BOOL CProgressDialog::OnInitDialog() {
     LoadStringA(ResourceModule(), res::kStrDialogTitle, title, sizeof title);
     SetWindowTextA(hwnd(), title);
     cancelRequested_.store(0, std::memory_order_relaxed);
+    background_.LoadFromResource(res::kBackgroundBitmap, ResourceModule());
     messageText_ = " ";
+    title_.Attach(hwnd(), kProgressText, messageText_, res::kCaptionColour, res::kCaptionFace,
+                  res::kCaptionHeight, res::kCaptionWeight);
+    progress_.Subclass(hwnd(), kProgressBar);
     SendDlgItemMessageA(hwnd(), kProgressBar, PBM_SETRANGE32, 0, 100);
-    SendDlgItemMessageA(hwnd(), kProgressBar, PBM_SETBARCOLOR, 0, RGB(255, 0, 0));
+    progress_.SetColor(RGB(255, 0, 0));
+    stop_.Subclass(hwnd(), kProgressStop);
+    stop_.SetIcons(res::kIconStopHover, res::kIconStopFrame1, res::kIconStopDisabled);
+    stop_.SetAnimation(res::kIconStopFrame1, res::kIconStopFrame2, res::kIconStopFrame3,
+                       res::kIconStopFrame4);
     RefreshText();
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return TRUE;
@@ -39,14 +48,25 @@ bool CProgressDialog::OnCommand(int id, int code, HWND control) {
     return Dialog::OnCommand(id, code, control);
 }
 
-HBRUSH CProgressDialog::OnControlColour(HDC dc, HWND, UINT type) {
+bool CProgressDialog::OnEraseBackground(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    return background_.DrawTo(dc, &client, nullptr, nullptr, false);
+}
+
+HBRUSH CProgressDialog::OnControlColour(HDC dc, HWND control, UINT type) {
+    LRESULT reflected = 0;
+    if (ReflectToControl(type, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control),
+                         reflected)) {
+        return reinterpret_cast<HBRUSH>(reflected);
+    }
     if (type == WM_CTLCOLORLISTBOX) return nullptr;
     SetBkMode(dc, TRANSPARENT);
     if (type == WM_CTLCOLORSTATIC) return hollowBrush_;
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case kMsgSetPosition:
             SendDlgItemMessageA(hwnd(), kProgressBar, PBM_SETPOS, wParam, 0);
@@ -64,9 +84,14 @@ bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& re
             break;
         }
         case kMsgStartAnimation:
-        case kMsgStopAnimation:
-            // The stop button is a plain button until it gets its animated icons.
+            stop_.StartIconAnimation();
             break;
+        case kMsgStopAnimation:
+            stop_.StopIconAnimation();
+            break;
+        case WM_DRAWITEM:
+        case WM_NOTIFY:
+            return ReflectToControl(message, wParam, lParam, result);
         case kMsgQuit:
             PostQuitMessage(0);
             break;
