@@ -10,6 +10,7 @@
 #                                            the scanner emulator's link); prints PATH
 #   wine-rig.sh stop                         stop wineserver and the X server
 #   wine-rig.sh runs32                       exit 0 when this machine runs 32-bit programs
+#   wine-rig.sh can-run PROGRAM.exe          exit 0 when it can run here, else 77
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -208,6 +209,9 @@ case $cmd in
     ;;
   runs32)
     [ "$runs32" -eq 1 ]
+    ;;
+  can-run)
+    if is_pe32 "$(program_file "$1")"; then skip_if_32bit; fi
     ;;
   stop)
     if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1 || true; fi

@@ -1,6 +1,6 @@
 #include "settings/profile_file.h"
 
-#include <cstring>
+#include <algorithm>
 #include <utility>
 
 namespace z8 {
@@ -9,9 +9,12 @@ namespace {
 // EnsureDefaultProfile gives up after this many writes when the listing keeps
 // answering one character (a file that cannot be written).
 constexpr int kMaxDefaultProfileWrites = 3;
-// [PRESELECTIONS] DEFAULT is read into this many characters, terminator included.
-constexpr uint32_t kPreselectionSize = 20;
+// Enough to tell a file without sections from one with some.
 constexpr uint32_t kSectionListSize = 150;
+// The full listing starts with this many characters and doubles while the
+// answer fills the buffer (the listing is then cut), up to the largest.
+constexpr uint32_t kFirstListingSize = 1024;
+constexpr uint32_t kLargestListingSize = 1u << 24;
 
 struct Preset {
     bool blackAndWhite;
@@ -19,10 +22,23 @@ struct Preset {
 };
 constexpr Preset kPresets[kPresetCount] = {{false, 80}, {false, 300}, {true, 200}, {true, 300}};
 
+// The file's case folding: ASCII letters only, as Wine does.
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 }  // namespace
+
+bool SameProfileName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    return std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
 
 bool IsStorableProfileName(std::string_view name) {
     if (name.empty() || name.front() == ' ' || name.back() == ' ') return false;
+    if (SameProfileName(name, kPreselectionsSection) || SameProfileName(name, kJobDefaultSection))
+        return false;
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == ']' || c == '=' || byte < 0x20 || byte == 0x7F) return false;
@@ -52,7 +68,8 @@ void ProfileFile::WriteDefaultProfile() {
         Write(defaultName_, key, "0");
 }
 
-void ProfileFile::ApplyProfile(int profileIndex, CScanSettings& settings) const {
+void ProfileFile::ApplyProfile(int profileIndex, CScanSettings& settings,
+                               std::string_view entryName) const {
     if (profileIndex >= 0 && profileIndex < kPresetCount) {
         const Preset& preset = kPresets[profileIndex];
         if (preset.blackAndWhite) settings.SetPixelType(TWPT_BW);
@@ -61,14 +78,7 @@ void ProfileFile::ApplyProfile(int profileIndex, CScanSettings& settings) const 
         return;
     }
 
-    std::string name = defaultName_;
-    if (profileIndex != kDefaultProfileIndex) {
-        char stored[kPreselectionSize] = {};
-        store_.GetString(kPreselectionsSection, kPreselectionsDefaultKey, "", stored, sizeof stored,
-                         kProfileFileName);
-        name.assign(stored, strnlen(stored, sizeof stored));
-    }
-
+    const std::string name(entryName.empty() ? std::string_view(defaultName_) : entryName);
     const char* section = name.c_str();
     const auto read = [&](const char* key, int32_t def) {
         return store_.GetInt(section, key, def, kProfileFileName);
@@ -111,6 +121,36 @@ bool ProfileFile::StoreProfile(std::string_view name, const CScanSettings& setti
     Write(section, "FILTRE", std::to_string(settings.FilterIndex()));
     Write(kPreselectionsSection, kPreselectionsDefaultKey, section);
     return true;
+}
+
+bool ProfileFile::DeleteProfile(std::string_view name) {
+    if (!IsStorableProfileName(name)) return false;
+    const std::string section(name);
+    store_.WriteString(section.c_str(), nullptr, nullptr, kProfileFileName);
+    return true;
+}
+
+std::vector<std::string> ProfileFile::ProfileNames() const {
+    // A cut listing fills the buffer but for its two final zeros.
+    std::string listing;
+    for (uint32_t size = kFirstListingSize;; size *= 2) {
+        listing.assign(size, '\0');
+        const uint32_t length = store_.GetSectionNames(listing.data(), size, kProfileFileName);
+        if (length + 2 < size || size >= kLargestListingSize) {
+            listing.resize(std::min(length, size));
+            break;
+        }
+    }
+    std::vector<std::string> names;
+    for (size_t start = 0; start < listing.size();) {
+        const size_t end = std::min(listing.find('\0', start), listing.size());
+        const std::string_view name(listing.data() + start, end - start);
+        if (!name.empty() && !SameProfileName(name, kPreselectionsSection) &&
+            !SameProfileName(name, kJobDefaultSection))
+            names.emplace_back(name);
+        start = end + 1;
+    }
+    return names;
 }
 
 void ProfileFile::Write(const std::string& section, const char* key, const std::string& value) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/profile_store.h"
 #include "settings/scan_settings.h"
@@ -16,16 +17,20 @@ inline constexpr char kPreselectionsDefaultKey[] = "DEFAULT";
 inline constexpr char kJobDefaultSection[] = "JOB_DEFAULT";
 
 // Indices of the profile list: 0 to 3 the built-in presets (screen, printer,
-// black-and-white fax, OCR), 4 the default profile, 5 and beyond whatever
-// profile was stored last.
+// black-and-white fax, OCR), 4 the default profile, then the profiles the
+// user stored, each named by its entry.
 inline constexpr int kPresetCount = 4;
 inline constexpr int kDefaultProfileIndex = 4;
 
 // Whether a name can be written as a section and a key without breaking the
-// file: not empty, no ']', '=' or control character (line breaks included), and
-// no blank at either end (lookups ignore those blanks, a stored header keeps
-// them, so the profile could never be found again).
+// file: not empty, no ']', '=' or control character (line breaks included), no
+// blank at either end (lookups ignore those blanks, a stored header keeps
+// them, so the profile could never be found again), and neither of the two
+// sections that are not profiles, in any case.
 bool IsStorableProfileName(std::string_view name);
+// Whether two profile names are the same to the file: ASCII letters match
+// without regard to case, every other byte exactly.
+bool SameProfileName(std::string_view a, std::string_view b);
 
 // Named profiles in the settings file. Each section is a profile named by its
 // section; it repeats its name as a key (so its existence can be tested) and
@@ -44,16 +49,27 @@ public:
     // so it is left alone.
     void EnsureDefaultProfile();
 
-    // Applies entry `profileIndex` of the profile list: a preset changes only
-    // its pixel type and resolutions; 4 reads the default profile and every
-    // other index the profile named by [PRESELECTIONS] DEFAULT. Missing keys
-    // read as colour at 80 by 80 dots per inch with neutral adjustments.
-    void ApplyProfile(int profileIndex, CScanSettings& settings) const;
+    // Applies entry `profileIndex` of the profile list, whose text is
+    // `entryName`: a preset changes only its pixel type and resolutions; any
+    // other entry reads the profile of that name (the default profile when
+    // no name is given). Missing keys read as colour at 80 by 80 dots per
+    // inch with neutral adjustments.
+    void ApplyProfile(int profileIndex, CScanSettings& settings,
+                      std::string_view entryName = {}) const;
 
     // Writes the settings as profile `name` and makes it the profile stored
     // last. A name that IsStorableProfileName refuses writes nothing and gives
     // false.
     bool StoreProfile(std::string_view name, const CScanSettings& settings);
+
+    // Removes the section of profile `name`; [PRESELECTIONS] DEFAULT stays
+    // as it is. A name that IsStorableProfileName refuses writes nothing and
+    // gives false.
+    bool DeleteProfile(std::string_view name);
+
+    // The names of the file's profiles in file order: every section but the
+    // two that are not profiles, however many and however long.
+    std::vector<std::string> ProfileNames() const;
 
     const std::string& DefaultName() const { return defaultName_; }
 

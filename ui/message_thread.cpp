@@ -3,13 +3,14 @@
 #include <memory>
 
 #include "ui/framework/module_state.h"
+#include "ui/resources/control_ids.h"
 
 namespace z8::ui {
 
 CMessageThread::~CMessageThread() = default;
 
 bool CMessageThread::InitInstance() {
-    return dialog_.Create(ResourceModule(), kProgressDialogTemplate, nullptr) != nullptr;
+    return dialog_.Create(ResourceModule(), res::kProgressTemplate, nullptr) != nullptr;
 }
 
 DWORD CMessageThread::ExitInstance() {

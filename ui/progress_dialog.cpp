@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
+#include "ui/resources/control_ids.h"
 #include "ui/resources/picture_ids.h"
 #include "ui/resources/string_ids.h"
 
@@ -22,12 +24,12 @@ BOOL CProgressDialog::OnInitDialog() {
     cancelRequested_.store(0, std::memory_order_relaxed);
     background_.LoadFromResource(res::kBackgroundBitmap, ResourceModule());
     messageText_ = " ";
-    title_.Attach(hwnd(), kProgressText, messageText_, res::kCaptionColour, res::kCaptionFace,
+    title_.Attach(hwnd(), res::kProgressText, messageText_, res::kCaptionColour, res::kCaptionFace,
                   res::kCaptionHeight, res::kCaptionWeight);
-    progress_.Subclass(hwnd(), kProgressBar);
-    SendDlgItemMessageA(hwnd(), kProgressBar, PBM_SETRANGE32, 0, 100);
+    progress_.Subclass(hwnd(), res::kProgressWindowBar);
+    Get<ProgressBar>(res::kProgressWindowBar).SetRange(0, 100);
     progress_.SetColor(RGB(255, 0, 0));
-    stop_.Subclass(hwnd(), kProgressStop);
+    stop_.Subclass(hwnd(), res::kProgressStop);
     stop_.SetIcons(res::kIconStopHover, res::kIconStopFrame1, res::kIconStopDisabled);
     stop_.SetAnimation(res::kIconStopFrame1, res::kIconStopFrame2, res::kIconStopFrame3,
                        res::kIconStopFrame4);
@@ -37,11 +39,11 @@ BOOL CProgressDialog::OnInitDialog() {
 }
 
 void CProgressDialog::RefreshText() {
-    SetDlgItemTextA(hwnd(), kProgressText, messageText_.c_str());
+    Get<Static>(res::kProgressText).SetText(messageText_);
 }
 
 bool CProgressDialog::OnCommand(int id, int code, HWND control) {
-    if (id == kProgressStop && code == BN_CLICKED) {
+    if (id == res::kProgressStop && code == BN_CLICKED) {
         cancelRequested_.store(1, std::memory_order_relaxed);
         return true;
     }
@@ -69,7 +71,7 @@ HBRUSH CProgressDialog::OnControlColour(HDC dc, HWND control, UINT type) {
 bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case kMsgSetPosition:
-            SendDlgItemMessageA(hwnd(), kProgressBar, PBM_SETPOS, wParam, 0);
+            Get<ProgressBar>(res::kProgressWindowBar).SetPosition(static_cast<int>(wParam));
             RefreshText();
             break;
         case kMsgSetText: {
@@ -77,9 +79,7 @@ bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             messageText_ = *text;
             RefreshText();
             // The line is drawn over the background: erase under it first.
-            RECT area;
-            GetWindowRect(Item(kProgressText), &area);
-            MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
+            const RECT area = Get<Static>(res::kProgressText).RectInParent();
             InvalidateRect(hwnd(), &area, TRUE);
             break;
         }

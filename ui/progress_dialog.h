@@ -20,11 +20,6 @@ inline constexpr UINT kMsgStartAnimation = WM_USER + 3;
 inline constexpr UINT kMsgStopAnimation = WM_USER + 4;
 inline constexpr UINT kMsgQuit = WM_USER + 5;
 
-inline constexpr int kProgressDialogTemplate = 213;
-inline constexpr int kProgressText = 1084;
-inline constexpr int kProgressBar = 1085;
-inline constexpr int kProgressStop = 1086;
-
 // The progress window of the message thread: a text line, a bar and a stop
 // button that sets cancelRequested, drawn over the background picture.
 class CProgressDialog final : public Dialog {

@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include <array>
+
 #include "platform/win32/string_table_win32.h"
-#include "ui/draw_image.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
 #include "ui/resources/control_ids.h"
 #include "ui/resources/string_ids.h"
@@ -16,8 +18,11 @@ constexpr UINT kAboutCommand = 16;
 // The About box: a template with no behaviour of its own.
 class CAboutDialog final : public Dialog {};
 
-std::string LoadText(unsigned id) {
-    return Win32StringTable(ResourceModule()).Load(id);
+// The presets' names in the profile list, in list order.
+std::array<std::string, kPresetCount> PresetNames() {
+    const Win32StringTable strings(ResourceModule());
+    return {strings.Load(res::kStrProfileScreen), strings.Load(res::kStrProfilePrinter),
+            strings.Load(res::kStrProfileFax), strings.Load(res::kStrProfileOcr)};
 }
 
 struct Tip {
@@ -47,29 +52,58 @@ constexpr int kRunLocked[] = {res::kImageParamsButton, res::kPreviewButton,  res
 }  // namespace
 
 CScannerDialog::CScannerDialog(ScanningSession& session, std::function<void()> closeRequest)
-    : session_(session), closeRequest_(std::move(closeRequest)) {}
+    : session_(session),
+      closeRequest_(std::move(closeRequest)),
+      profiles_(session.Profiles(), PresetNames()),
+      pane_(*this) {}
+
+CScannerDialog::~CScannerDialog() {
+    // While this object is whole, so that OnDestroy runs.
+    Destroy();
+}
+
+std::string CScannerDialog::Text(unsigned id) {
+    return Win32StringTable(ResourceModule()).Load(id);
+}
 
 BOOL CScannerDialog::OnInitDialog() {
-    SetWindowTextA(hwnd(), LoadText(res::kStrDialogTitle).c_str());
+    SetWindowTextA(hwnd(), Text(res::kStrDialogTitle).c_str());
 
     HMENU system = GetSystemMenu(hwnd(), FALSE);
     if (system != nullptr) {
         DeleteMenu(system, SC_MAXIMIZE, MF_BYCOMMAND);
-        const std::string about = LoadText(res::kStrAboutMenuItem);
+        const std::string about = Text(res::kStrAboutMenuItem);
         if (!about.empty()) {
             AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
             AppendMenuA(system, MF_STRING, kAboutCommand, about.c_str());
         }
     }
+    icon_ = LoadIconA(ResourceModule(), MAKEINTRESOURCEA(res::kSourceIcon));
+    if (icon_ != nullptr) {
+        SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+        SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    }
     CreateToolTips();
-    SetDlgItemTextA(hwnd(), res::kResolutionCaption, LoadText(res::kStrCaptionResolution).c_str());
-    SetDlgItemTextA(hwnd(), res::kProfileCaption, LoadText(res::kStrProfile).c_str());
-    SetDlgItemTextA(hwnd(), res::kImageCaption, LoadText(res::kStrCaptionImage).c_str());
-    SetDlgItemTextA(hwnd(), res::kStatusLabel, " ");
+    FillProfiles();
+    Get<Static>(res::kResolutionCaption).SetText(Text(res::kStrCaptionResolution));
+    Get<Static>(res::kProfileCaption).SetText(Text(res::kStrProfile));
+    Get<Static>(res::kImageCaption).SetText(Text(res::kStrCaptionImage));
+    Get<Static>(res::kStatusLabel).SetText(" ");
     Show(res::kStatusLabel, true);
-    SendDlgItemMessageA(hwnd(), res::kProgressBar, PBM_SETRANGE32, 0, 100);
+    const auto bar = Get<ProgressBar>(res::kProgressBar);
+    bar.SetRange(0, 100);
+    bar.SetBarColour(RGB(255, 0, 0));
+    bar.Show(false);
+    labels_ = EmptySizeLabels(LoadSizeWords(Win32StringTable(ResourceModule())));
+    Get<Static>(res::kHeightLabel).SetText(labels_.height);
+    Get<Static>(res::kWidthLabel).SetText(labels_.width);
+    Get<Static>(res::kFileSizeLabel).SetText(labels_.fileSize);
+    pane_.AttachPane(Item(res::kPreviewPane));
     session_.AttachDialog(this);
     session_.AttachPreview(this);
+    // A new window starts small; showing it picks the layout for the fonts.
+    largeLayout = false;
+    if (session_.Settings().ShowUI() != 0) UpdateControls();
     return TRUE;
 }
 
@@ -82,7 +116,7 @@ void CScannerDialog::CreateToolTips() {
     SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 200);
     SendMessageA(toolTip_, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 255), 0);
     for (const Tip& tip : kTips) {
-        std::string text = LoadText(tip.text);
+        std::string text = Text(tip.text);
         TOOLINFOA info{};
         info.cbSize = TTTOOLINFOA_V1_SIZE;
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -94,13 +128,36 @@ void CScannerDialog::CreateToolTips() {
 }
 
 bool CScannerDialog::OnCommand(int id, int code, HWND control) {
-    if (code != BN_CLICKED) return Dialog::OnCommand(id, code, control);
+    // Notification codes mean different things for different kinds of
+    // control: the combo boxes first, then the buttons.
+    switch (id) {
+        case res::kResolutionCombo:
+            if (code == CBN_SELCHANGE) {
+                ChooseResolution(Get<ComboBox>(id).Selection());
+            } else if (code == CBN_EDITCHANGE) {
+                // Typed text picks the list's second entry, which then applies.
+                Get<ComboBox>(id).Select(1);
+                ChooseResolution(1);
+            }
+            return true;
+        case res::kProfileCombo:
+            if (code == CBN_SELCHANGE) ChooseProfile();
+            if (code == CBN_EDITCHANGE) ProfileTextEdited();
+            return true;
+        default:
+            if (code == BN_CLICKED && OnClicked(id)) return true;
+            return Dialog::OnCommand(id, code, control);
+    }
+}
+
+bool CScannerDialog::OnClicked(int id) {
+    CScanSettings& settings = session_.Settings();
     switch (id) {
         case res::kScanButton:
-            session_.Scan();
+            RunAndFollow(&ScanningSession::Scan);
             return true;
         case res::kPreviewButton:
-            session_.Preview();
+            RunAndFollow(&ScanningSession::Preview);
             return true;
         case res::kStopButton:
             session_.RequestStop();
@@ -109,9 +166,68 @@ bool CScannerDialog::OnCommand(int id, int code, HWND control) {
             session_.StoreDefaultProfile();
             closeRequest_();
             return true;
+        case res::kFeederButton:
+            ChooseSource(kSourceFeeder);
+            return true;
+        case res::kFlatbedButton:
+            ChooseSource(kSourceFlatbed);
+            return true;
+        case res::kBlackWhiteButton:
+            ChoosePixelType(TWPT_BW);
+            return true;
+        case res::kGreyButton:
+            ChoosePixelType(TWPT_GRAY);
+            return true;
+        case res::kColourButton:
+            ChoosePixelType(TWPT_RGB);
+            return true;
+        case res::kRulerUnitButton:
+            settings.SetRulerUnit(settings.RulerUnit() == 0 ? 1 : 0);
+            UpdateControls();
+            return true;
+        case res::kNewProfileButton:
+            CreateProfile();
+            return true;
+        case res::kStoreProfileButton:
+            StoreTypedProfile();
+            return true;
+        case res::kDeleteProfileButton:
+            DeleteProfile();
+            return true;
         default:
-            return Dialog::OnCommand(id, code, control);
+            return false;
     }
+}
+
+void CScannerDialog::RunAndFollow(void (ScanningSession::*run)()) {
+    (session_.*run)();
+    // The application may have closed the window meanwhile.
+    if (hwnd() != nullptr) UpdateControls();
+}
+
+void CScannerDialog::ChooseSource(TW_UINT16 source) {
+    CScanSettings& settings = session_.Settings();
+    settings.SetDocumentSource(source);
+    if (source == kSourceFeeder) {
+        // The feeder has no preview: the picture and the selection go, the
+        // whole page is scanned.
+        pane_.SetPreviewImage(nullptr);
+        settings.ResetLayout();
+    }
+    UpdateControls();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void CScannerDialog::ChoosePixelType(TW_UINT16 pixelType) {
+    session_.Settings().SetPixelType(pixelType);
+    UpdateControls();
+}
+
+void CScannerDialog::ChooseResolution(int index) {
+    if (index < 0) return;
+    session_.Settings().SetXResolutionIndex(index);
+    session_.Settings().SetYResolutionIndex(index);
+    UpdateControls();
 }
 
 bool CScannerDialog::OnTimer(UINT_PTR id) {
@@ -128,14 +244,30 @@ bool CScannerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& res
         result = 0;
         return true;
     }
+    if (message == WM_PAINT) {
+        Paint();
+        result = 0;
+        return true;
+    }
     return false;
+}
+
+HBRUSH CScannerDialog::OnControlColour(HDC dc, HWND, UINT type) {
+    // Texts are drawn over the dialog's background; lists and edit fields
+    // keep their own.
+    if (type == WM_CTLCOLORLISTBOX || type == WM_CTLCOLOREDIT) return nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 void CScannerDialog::OnDestroy() {
     StopBusyTimer();
     session_.AttachDialog(nullptr);
     session_.AttachPreview(nullptr);
-    previewImage_.reset();
+    pane_.Detach();
+    pane_.SetPreviewImage(nullptr);
+    // The page goes with the window: no transfer can follow MSG_DISABLEDS.
+    session_.Job().acquired = AcquiredPage{};
     toolTip_ = nullptr;
 }
 
@@ -156,7 +288,7 @@ void CScannerDialog::DisableControlsForScan(const std::string& statusText) {
     Enable(res::kNewProfileButton, false);
     Enable(res::kStoreProfileButton, false);
     Enable(res::kDeleteProfileButton, false);
-    SetStatus(statusText, LoadText(res::kStrDialogTitle));
+    SetStatus(statusText, Text(res::kStrDialogTitle));
 }
 
 void CScannerDialog::RestoreControlsAfterScan(const Restore& restore) {
@@ -181,7 +313,7 @@ void CScannerDialog::RestoreControlsAfterScan(const Restore& restore) {
 }
 
 void CScannerDialog::SetStatus(const std::string& status, const std::string& caption) {
-    SetDlgItemTextA(hwnd(), res::kStatusLabel, status.c_str());
+    Get<Static>(res::kStatusLabel).SetText(status);
     SetWindowTextA(hwnd(), caption.c_str());
     Repaint(res::kStatusLabel);
 }
@@ -196,11 +328,11 @@ void CScannerDialog::ShowProgressBar(bool visible) {
 }
 
 int CScannerDialog::ProgressBarPosition() const {
-    return static_cast<int>(SendDlgItemMessageA(hwnd(), res::kProgressBar, PBM_GETPOS, 0, 0));
+    return Get<ProgressBar>(res::kProgressBar).Position();
 }
 
 void CScannerDialog::SetProgressBar(int position) {
-    SendDlgItemMessageA(hwnd(), res::kProgressBar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    Get<ProgressBar>(res::kProgressBar).SetPosition(position);
 }
 
 void CScannerDialog::StartBusyTimer() {
@@ -215,7 +347,7 @@ void CScannerDialog::StopBusyTimer() {
 }
 
 void CScannerDialog::ShowMessage(const std::string& text) {
-    MessageBoxA(hwnd(), text.c_str(), LoadText(res::kStrDialogTitle).c_str(), MB_OK);
+    MessageBoxA(hwnd(), text.c_str(), Text(res::kStrDialogTitle).c_str(), MB_OK);
 }
 
 void CScannerDialog::SetWaitCursor(bool waiting) {
@@ -225,24 +357,6 @@ void CScannerDialog::SetWaitCursor(bool waiting) {
         SetCursor(savedCursor_);
         savedCursor_ = nullptr;
     }
-}
-
-void CScannerDialog::DrawPartial() {
-    HWND pane = Item(res::kPreviewPane);
-    if (previewImage_ == nullptr || pane == nullptr) return;
-    RECT area;
-    GetClientRect(pane, &area);
-    HDC dc = GetDC(pane);
-    if (dc == nullptr) return;
-    DrawImage(dc, area, *previewImage_);
-    ReleaseDC(pane, dc);
-}
-
-void CScannerDialog::Invalidate() {
-    HWND pane = Item(res::kPreviewPane);
-    InvalidateRect(pane, nullptr, TRUE);
-    UpdateWindow(pane);
-    DrawPartial();
 }
 
 }  // namespace z8::ui

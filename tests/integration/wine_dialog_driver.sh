@@ -32,17 +32,19 @@ expect-text window "VARUR UZ Edazi 1.0"
 expect-visible 1032
 expect-enabled 1032
 expect-text 1050 "Résolution"
-# The stop button shows only while scanning and the profile buttons start
-# disabled: a user cannot click them, so neither can the driver.
+# The stop button shows only while scanning and a preset cannot be stored:
+# a user cannot click them, so neither can the driver.
 expect-hidden 3
 ! click 3
+select 1058 Imprimante
 expect-disabled 1018
 ! click 1018
 # Dialog units as on Windows: MS Sans Serif 8 has 6x13 base units, so the
-# feeder button (54x31 units) measures 81x50 pixels and the client area
-# (367x292 units) 551x475.
+# feeder button (54x31 units) measures 81x50 pixels. The window has the
+# fixed size the dialog gives it for the flatbed, 550x495 pixels with its
+# frame.
 expect-size 1032 81 50
-expect-size window 551 475
+expect-size window 544 470
 # Typed keys reach the profile combo's edit field, accents included.
 type 1058 "Mon profil é"
 wait-text 1058 "Mon profil é"

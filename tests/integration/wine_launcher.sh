@@ -8,6 +8,7 @@
 # works without the log.
 set -euo pipefail
 rig=$1 launcher=$2 child=$3
+"$rig" can-run "$launcher" || exit $?
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 drive_c=${Z8_RIG_DIR:-$root/build/rig}/prefix/drive_c

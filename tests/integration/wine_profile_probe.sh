@@ -3,6 +3,7 @@
 # Runs the probe under Wine and compares its transcript, and the file it left in
 # the prefix's Windows directory, byte for byte with the golden files.
 #   profiles    ViruvoVozav.ini written from nothing
+#   list        the profile list's commands on ViruvoVozav.ini from nothing
 #   parsing     a hand-written file read, left alone, then rewritten
 #   arithmetic  fixed-point and unit conversions
 set -euo pipefail
@@ -31,6 +32,13 @@ case $mode in
     run profiles
     same "$work/profiles.txt" "$fixtures/profile_script.txt"
     same "$windir/ViruvoVozav.ini" "$fixtures/ViruvoVozav.ini"
+    rm -f "$windir/ViruvoVozav.ini"
+    ;;
+  list)
+    rm -f "$windir/ViruvoVozav.ini"
+    run list
+    same "$work/list.txt" "$fixtures/profile_list_script.txt"
+    same "$windir/ViruvoVozav.ini" "$fixtures/profile_list.ini"
     rm -f "$windir/ViruvoVozav.ini"
     ;;
   parsing)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # wine_scan.sh RIG ARCH SOURCE.ds Z8SCAN.exe Z8EMU ARTEFACTS
 # Scans through Wine's twain_32.dll against the emulator on COM1: without the
-# dialog the scan runs inside MSG_ENABLEDS and the application hears
-# MSG_XFERREADY; with the dialog, Scan pressed by z8scan's driver scans and
-# notifies, the stop button sends CMD_ABORT and shows nothing, and a refused
-# scan shows its coded message box. Screenshots go to ARTEFACTS.
+# dialog the scan runs inside MSG_ENABLEDS, the progress window shows the
+# transfer and the application hears MSG_XFERREADY; with the dialog, Scan
+# pressed by z8scan's driver scans and notifies, the stop button sends
+# CMD_ABORT and shows nothing, and a refused scan shows its coded message box.
+# Screenshots go to ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 
@@ -34,6 +35,20 @@ printf '%s\n' "$out"
 expect "$out" 'MSG_ENABLEDS -> rc 0 cc 0'
 expect "$out" 'event: MSG_XFERREADY'
 grep -q '^<< 35 00 01 00 00 00 | 00 ' "$work/no-ui.hex" || fail "no page ended without the dialog"
+stop_emulator
+
+# Without the dialog the progress window shows the transfer while the scan
+# runs inside MSG_ENABLEDS, and goes when it ends.
+start_emulator --flatbed 2 --feeder 0 --bytes-per-second 150000
+cat >"$work/progress.txt" <<EOF
+wait-window progress within 30
+wait-text-contains 1084 "Transfert" within 30
+screenshot window Z:$artefacts/progress_$arch.png
+wait-event MSG_XFERREADY within 60
+wait-gone progress
+EOF
+out=$(session --no-ui --script "Z:$work/progress.txt" 2>&1) || fail "the progress window"
+printf '%s\n' "$out"
 stop_emulator
 
 # With the dialog: Scan pressed, the page scanned, the application woken.

@@ -5,6 +5,7 @@
 # status; a silent scanner, and a stopped one, fail within their bounds.
 set -euo pipefail
 rig=$1 probe=$2 emulator=$3
+"$rig" can-run "$probe" || exit $?
 
 if [ ! -x "$emulator" ]; then
   echo "SKIP: no native emulator at $emulator (build the native preset first)"

@@ -61,7 +61,16 @@ public:
             ok = RunCapabilitySteps(dsm_, source_, options_.steps);
         } else {
             if (options_.verbose) std::printf("before enable: %s\n", ProcessCensus().c_str());
-            ok = Enable() && EventLoop();
+            // The driver starts first: without the dialog the whole scan
+            // runs inside MSG_ENABLEDS, and a script may watch its progress
+            // window meanwhile.
+            std::unique_ptr<DialogDriver> driver;
+            if (!script_.empty()) driver = std::make_unique<DialogDriver>(script_);
+            ok = (!driver || driver->Start()) && Enable() && EventLoop(driver.get());
+            if (driver) {
+                driver->Finish();
+                ok = driver->Passed() && ok;
+            }
             ok = Disable() && ok;
             if (options_.verbose) std::printf("after disable: %s\n", ProcessCensus().c_str());
         }
@@ -122,12 +131,7 @@ private:
     // messages coming even when nothing else happens. Without a script the
     // first transfer or close request ends the loop; with one, the driver
     // hears of them and the loop runs until the script's last step.
-    bool EventLoop() {
-        std::unique_ptr<DialogDriver> driver;
-        if (!script_.empty()) {
-            driver = std::make_unique<DialogDriver>(script_);
-            if (!driver->Start()) return false;
-        }
+    bool EventLoop(DialogDriver* driver) {
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, nullptr);
         const DWORD start = GetTickCount();
         int sourceEvents = 0, otherEvents = 0;
@@ -168,16 +172,11 @@ private:
             }
         }
         KillTimer(nullptr, timer);
-        bool ok = true;
-        if (driver) {
-            driver->Finish();
-            ok = driver->Passed();
-        }
         if (options_.verbose) {
             std::printf("events: %d for the source, %d for the application\n", sourceEvents,
                         otherEvents);
         }
-        return ok;
+        return true;
     }
 
     // Esc goes to the source's dialog as a user would type it, so that it

@@ -1,13 +1,10 @@
 #include "ui/controls/subclassed_control.h"
 
-#include <commctrl.h>
-
 namespace z8::ui {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x5A38;
 // The window property that leads from a control to its object.
-constexpr const char* kObjectProperty = "z8.control";
+constexpr char kObjectProperty[] = "z8.SubclassedControl";
 
 HWND ControlOf(UINT message, LPARAM lParam) {
     switch (message) {
@@ -33,7 +30,7 @@ bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
 }
 
 SubclassedControl::~SubclassedControl() {
-    Unsubclass();
+    Forget();
 }
 
 SubclassedControl* SubclassedControl::From(HWND control) {
@@ -41,43 +38,15 @@ SubclassedControl* SubclassedControl::From(HWND control) {
 }
 
 bool SubclassedControl::Subclass(HWND dialog, int id) {
-    Unsubclass();
     HWND control = GetDlgItem(dialog, id);
-    if (control == nullptr) return false;
-    if (!SetWindowSubclass(control, &SubclassedControl::Procedure, kSubclassId,
-                           reinterpret_cast<DWORD_PTR>(this))) {
-        return false;
-    }
+    if (control == nullptr || !Attach(control)) return false;
     SetPropA(control, kObjectProperty, this);
-    hwnd_ = control;
     OnSubclassed();
     return true;
 }
 
-void SubclassedControl::Unsubclass() {
-    if (hwnd_ == nullptr) return;
-    RemovePropA(hwnd_, kObjectProperty);
-    RemoveWindowSubclass(hwnd_, &SubclassedControl::Procedure, kSubclassId);
-    hwnd_ = nullptr;
-}
-
-LRESULT SubclassedControl::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK SubclassedControl::Procedure(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<SubclassedControl*>(data);
-    try {
-        if (message == WM_NCDESTROY) {
-            // The window goes before the object: let go of it first.
-            self->Unsubclass();
-            return DefSubclassProc(window, message, wParam, lParam);
-        }
-        return self->OnMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
+void SubclassedControl::Forget() {
+    if (hwnd() != nullptr) RemovePropA(hwnd(), kObjectProperty);
 }
 
 }  // namespace z8::ui

@@ -3,16 +3,22 @@
 namespace z8::ui {
 
 Dialog::~Dialog() {
-    Destroy();
+    if (hwnd_ == nullptr || modal_) return;
+    SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+    HWND window = hwnd_;
+    hwnd_ = nullptr;
+    DestroyWindow(window);
 }
 
 HWND Dialog::Create(HINSTANCE resources, int templateId, HWND parent) {
+    if (hwnd_ != nullptr) return nullptr;
     modal_ = false;
     return CreateDialogParamA(resources, MAKEINTRESOURCEA(templateId), parent, &Dialog::Procedure,
                               reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR Dialog::RunModal(HINSTANCE resources, int templateId, HWND parent) {
+    if (hwnd_ != nullptr) return -1;
     modal_ = true;
     return DialogBoxParamA(resources, MAKEINTRESOURCEA(templateId), parent, &Dialog::Procedure,
                            reinterpret_cast<LPARAM>(this));

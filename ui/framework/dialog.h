@@ -15,13 +15,23 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    // Modeless; the window is invisible until shown unless its template says otherwise.
+    // Modeless; the window is invisible until shown unless its template says
+    // otherwise. Null when the window cannot be made, or while this object
+    // already has one.
     HWND Create(HINSTANCE resources, int templateId, HWND parent);
+    // The dialog's result; -1 when it cannot be shown or this object already
+    // has a window.
     INT_PTR RunModal(HINSTANCE resources, int templateId, HWND parent);
+    // Destroys a modeless window (OnDestroy runs); a modal one ends with EndModal.
     void Destroy();
 
     HWND hwnd() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    // A control of the dialog as a wrapper of controls.h (Button, ComboBox...).
+    template <class ControlType>
+    ControlType Get(int id) const {
+        return ControlType(Item(id));
+    }
 
 protected:
     virtual BOOL OnInitDialog() { return TRUE; }

@@ -1,6 +1,6 @@
 // profile_probe MODE: runs one script of profile_script.h with the real Win32
-// private-profile calls and prints its transcript. MODE is profiles, parse,
-// rewrite or arithmetic.
+// private-profile calls and prints its transcript. MODE is profiles, list,
+// parse, rewrite or arithmetic.
 #include <fcntl.h>
 #include <io.h>
 
@@ -13,13 +13,15 @@
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fputs("usage: profile_probe profiles|parse|rewrite|arithmetic\n", stderr);
+        std::fputs("usage: profile_probe profiles|list|parse|rewrite|arithmetic\n", stderr);
         return 2;
     }
     z8::Win32ProfileStore store;
     std::string transcript;
     if (std::strcmp(argv[1], "profiles") == 0) {
         transcript = z8::probe::RunProfileScript(store);
+    } else if (std::strcmp(argv[1], "list") == 0) {
+        transcript = z8::probe::RunProfileListScript(store);
     } else if (std::strcmp(argv[1], "parse") == 0) {
         transcript = z8::probe::RunParsingScript(store);
     } else if (std::strcmp(argv[1], "rewrite") == 0) {

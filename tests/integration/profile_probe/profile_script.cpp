@@ -95,7 +95,8 @@ std::string RunProfileScript(ProfileStore& store) {
     photo.SetYResolutionIndex(4);
     photo.SetRed(-20);
     out << "store Photo: " << profiles.StoreProfile("Photo", photo) << "\n";
-    for (const char* bad : {"", "a]b", "a=b", "a\r\nb", "tab\tname", " lead", "trail "})
+    for (const char* bad : {"", "a]b", "a=b", "a\r\nb", "tab\tname", " lead", "trail ",
+                            "PRESELECTIONS", "Job_Default"})
         out << "store [" << Escape(bad) << "]: " << profiles.StoreProfile(bad, photo) << "\n";
 
     out << "# the default profile, stored at Scan\n";
@@ -116,22 +117,30 @@ std::string RunProfileScript(ProfileStore& store) {
     profiles.EnsureDefaultProfile();
     out << "after EnsureDefaultProfile: listing " << Listing(store, 150, file) << "\n";
 
-    out << "# applying, from red 50 and inversion on\n";
-    for (const int index : {0, 1, 2, 3, 4, 5, 9, -1}) {
+    out << "# applying list entries, from red 50 and inversion on\n";
+    const std::pair<int, const char*> entries[] = {{0, "Ecran/Internet"},
+                                                   {1, "Imprimante"},
+                                                   {2, "Fax noir et blanc"},
+                                                   {3, "OCR"},
+                                                   {4, kDefaultName},
+                                                   {5, "photo"},
+                                                   {9, "PHOTO"},
+                                                   {6, "Absent"},
+                                                   {-1, ""}};
+    for (const auto& [index, name] : entries) {
         CScanSettings s(paths);
         s.SetRed(50);
         s.SetInvert(1);
-        profiles.ApplyProfile(index, s);
-        out << "apply " << index << ": " << Summary(s) << "\n";
+        profiles.ApplyProfile(index, s, name);
+        out << "apply " << index << " [" << Escape(name) << "]: " << Summary(s) << "\n";
     }
 
     out << "# odd stored values, from red 12\n";
-    store.WriteString("PRESELECTIONS", "DEFAULT", "Photo", file);
     const auto applyPhoto = [&](const char* key, const char* value) {
         store.WriteString("Photo", key, value, file);
         CScanSettings s(paths);
         s.SetRed(12);
-        profiles.ApplyProfile(5, s);
+        profiles.ApplyProfile(5, s, "Photo");
         out << key << "=" << value << ": " << Summary(s) << "\n";
     };
     applyPhoto("ROUGE", "300");

@@ -15,6 +15,11 @@ namespace z8::probe {
 // them, odd values, lookups, deletions.
 std::string RunProfileScript(ProfileStore& store);
 
+// Starts from a missing ViruvoVozav.ini: the profile list filled, entries
+// chosen, profiles stored under typed names, created and deleted, names
+// refused, many long names listed.
+std::string RunProfileListScript(ProfileStore& store);
+
 // Reads kParsingFile (a copy of a hand-written file with odd lines) and makes
 // writes that change nothing, so the file must stay as it was.
 inline constexpr char kParsingFile[] = "z8parsing.ini";

@@ -25,6 +25,13 @@ TEST(GoldenScript, ProfilesFromNothing) {
     EXPECT_EQ(test::ReadFile(dir.File(kProfileFileName)), Golden("ViruvoVozav.ini"));
 }
 
+TEST(GoldenScript, ProfileListFromNothing) {
+    test::TempDir dir;
+    IniProfileStore store(dir.path());
+    EXPECT_EQ(probe::RunProfileListScript(store), Golden("profile_list_script.txt"));
+    EXPECT_EQ(test::ReadFile(dir.File(kProfileFileName)), Golden("profile_list.ini"));
+}
+
 TEST(GoldenScript, HandWrittenFileIsReadLeftAloneThenRewritten) {
     test::TempDir dir;
     IniProfileStore store(dir.path());

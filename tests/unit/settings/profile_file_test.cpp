@@ -57,9 +57,9 @@ private:
 class ProfileFileTest : public ::testing::Test {
 protected:
     std::string FileText() const { return test::ReadFile(dir.File(kProfileFileName)); }
-    CScanSettings Applied(int index) {
+    CScanSettings Applied(int index, std::string_view entryName = {}) {
         CScanSettings s(paths);
-        profiles.ApplyProfile(index, s);
+        profiles.ApplyProfile(index, s, entryName);
         return s;
     }
 
@@ -137,7 +137,7 @@ TEST_F(ProfileFileTest, StoredProfilePhoto) {
               "ROUGE=-20\r\nVERT=0\r\nBLEU=0\r\nCONTRASTE=0\r\nLUMINOSITE=0\r\nINVERSION=0\r\n"
               "MIROIRV=0\r\nMIROIRH=0\r\nFILTRE=0\r\n[PRESELECTIONS]\r\nDEFAULT=Photo\r\n");
 
-    const CScanSettings back = Applied(5);
+    const CScanSettings back = Applied(5, "photo");
     EXPECT_EQ(back.PixelType(), TWPT_GRAY);
     EXPECT_EQ(back.XResolution().Whole, 300);
     EXPECT_EQ(back.Red(), -20);
@@ -155,33 +155,50 @@ TEST_F(ProfileFileTest, ContrastIsTruncatedAndBrightnessTakesItsWholePart) {
     EXPECT_STREQ(text, "-3");
 }
 
-TEST_F(ProfileFileTest, EveryIndexFromFiveAppliesTheProfileStoredLast) {
+TEST_F(ProfileFileTest, EveryEntryFromFiveAppliesTheProfileItNames) {
     CScanSettings photo(paths);
     photo.SetPixelType(TWPT_GRAY);
+    photo.SetXResolutionIndex(4);
     ASSERT_TRUE(profiles.StoreProfile("Photo", photo));
+    CScanSettings night(paths);
+    night.SetPixelType(TWPT_RGB);
+    night.SetXResolutionIndex(6);
+    ASSERT_TRUE(profiles.StoreProfile("Nuit", night));
     CScanSettings scan(paths);
     scan.SetPixelType(TWPT_BW);
     scan.SetXResolutionIndex(2);
     scan.SetMirrorV(1);
-    ASSERT_TRUE(profiles.StoreProfile(kDefaultName, scan));  // at a final scan
+    ASSERT_TRUE(profiles.StoreProfile(kDefaultName, scan));  // at a final scan: stored last
 
-    for (const int index : {5, 6, 40}) {
-        const CScanSettings s = Applied(index);
-        EXPECT_EQ(s.PixelType(), TWPT_BW) << index;
-        EXPECT_EQ(s.XResolution().Whole, 150) << index;
-        EXPECT_EQ(s.MirrorV(), 1) << index;
+    struct Case {
+        int index;
+        const char* entry;
+        TW_UINT16 pixelType;
+        TW_INT16 dpi;
+    };
+    const Case cases[] = {
+        {5, "photo", TWPT_GRAY, 300},  // not the profile stored last
+        {6, "Nuit", TWPT_RGB, 600},
+        {40, "NUIT", TWPT_RGB, 600},  // matched as the file matches sections
+        {4, kDefaultName, TWPT_BW, 150},
+        {5, "", TWPT_BW, 150},        // no name: the default profile
+        {7, "Absent", TWPT_RGB, 80},  // a missing profile reads the defaults
+    };
+    for (const Case& c : cases) {
+        const CScanSettings s = Applied(c.index, c.entry);
+        EXPECT_EQ(s.PixelType(), c.pixelType) << c.index << " " << c.entry;
+        EXPECT_EQ(s.XResolution().Whole, c.dpi) << c.index << " " << c.entry;
     }
 }
 
 TEST_F(ProfileFileTest, StoredNumbersKeepOnlyTheBitsOfTheirField) {
-    store.WriteString("PRESELECTIONS", "DEFAULT", "Odd", kProfileFileName);
     store.WriteString("Odd", "ROUGE", "300", kProfileFileName);
     store.WriteString("Odd", "VERT", "150", kProfileFileName);
     store.WriteString("Odd", "XRESOLUTION", "250", kProfileFileName);
     store.WriteString("Odd", "COULEUR", "65536", kProfileFileName);
     CScanSettings s(paths);
     s.SetGreen(9);
-    profiles.ApplyProfile(5, s);
+    profiles.ApplyProfile(5, s, "Odd");
     EXPECT_EQ(s.Red(), 44);                 // 300 modulo 256
     EXPECT_EQ(s.Green(), 9);                // 150 is out of range: unchanged
     EXPECT_EQ(s.XResolution().Whole, 250);  // not in the list, still taken
@@ -209,27 +226,52 @@ TEST_F(ProfileFileTest, NamesThatWouldBreakTheFileAreRefused) {
     ASSERT_TRUE(profiles.StoreProfile("Photo", s));
     const std::string before = FileText();
     for (const char* bad :
-         {"", "a]b", "a=b", "two\r\nlines", "new\nline", "tab\there", "\x1A", " Photo", "Photo "}) {
+         {"", "a]b", "a=b", "two\r\nlines", "new\nline", "tab\there", "\x1A", " Photo", "Photo ",
+          "PRESELECTIONS", "preselections", "Job_Default", "JOB_DEFAULT"}) {
         EXPECT_FALSE(profiles.StoreProfile(bad, s)) << bad;
+        EXPECT_FALSE(profiles.DeleteProfile(bad)) << bad;
         EXPECT_FALSE(IsStorableProfileName(bad)) << bad;
     }
     EXPECT_EQ(FileText(), before);
-    for (const char* good : {"Photo", "[x", "a b",
+    for (const char* good : {"Photo", "[x", "a b", "PRESELECTIONS2", "JOB",
                              "Par d\xE9"
                              "faut",
                              "x;y"})
         EXPECT_TRUE(IsStorableProfileName(good)) << good;
 }
 
-TEST_F(ProfileFileTest, DefaultNameIsReadIntoNineteenCharacters) {
-    const CScanSettings s(paths);
-    ASSERT_TRUE(profiles.StoreProfile("Photographie de nuit", s));  // 20 characters
+TEST_F(ProfileFileTest, LongNamesAreNotCut) {
+    CScanSettings blue(paths);
+    blue.SetBlue(33);
+    ASSERT_TRUE(profiles.StoreProfile("Photographie de nuit", blue));  // 20 characters
     CScanSettings red(paths);
     red.SetRed(77);
     ASSERT_TRUE(profiles.StoreProfile("Photographie de nui", red));
-    store.WriteString("PRESELECTIONS", "DEFAULT", "Photographie de nuit", kProfileFileName);
-    // The profile stored last is looked up by its first 19 characters.
-    EXPECT_EQ(Applied(5).Red(), 77);
+    EXPECT_EQ(Applied(5, "Photographie de nuit").Blue(), 33);
+    EXPECT_EQ(Applied(5, "Photographie de nuit").Red(), 0);
+    EXPECT_EQ(Applied(6, "Photographie de nui").Red(), 77);
+}
+
+TEST_F(ProfileFileTest, ProfileNamesListEveryProfileHoweverManyAndLong) {
+    // 60 names of 40 to 99 characters: far past any first buffer.
+    std::vector<std::string> want;
+    const CScanSettings s(paths);
+    for (int i = 0; i < 60; ++i) {
+        want.push_back("Profil " + std::to_string(i) + " " + std::string(33 + i, 'x'));
+        ASSERT_TRUE(profiles.StoreProfile(want.back(), s));
+    }
+    // The two sections that are not profiles never show, in any case.
+    store.WriteString("job_default", "X", "1", kProfileFileName);
+    EXPECT_EQ(profiles.ProfileNames(), want);
+
+    ASSERT_TRUE(profiles.DeleteProfile(want[3]));
+    want.erase(want.begin() + 3);
+    EXPECT_EQ(profiles.ProfileNames(), want);
+    // The default profile's pointer to the profile stored last stays.
+    char last[128];
+    store.GetString(kPreselectionsSection, kPreselectionsDefaultKey, "", last, sizeof last,
+                    kProfileFileName);
+    EXPECT_EQ(std::string(last), want.back());
 }
 
 }  // namespace
