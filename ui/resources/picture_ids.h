@@ -17,6 +17,21 @@ inline constexpr int kIconStopFrame2 = 206;
 inline constexpr int kIconStopFrame3 = 207;
 inline constexpr int kIconStopFrame4 = 223;
 
+// The image parameters dialog: toggles on and off, then OK, reset and Cancel
+// (hover, normal).
+inline constexpr int kIconInvertOn = 154;
+inline constexpr int kIconInvertOff = 142;
+inline constexpr int kIconMirrorVOn = 153;
+inline constexpr int kIconMirrorVOff = 141;
+inline constexpr int kIconMirrorHOn = 179;
+inline constexpr int kIconMirrorHOff = 178;
+inline constexpr int kIconOkHover = 211;
+inline constexpr int kIconOk = 210;
+inline constexpr int kIconResetHover = 217;
+inline constexpr int kIconReset = 216;
+inline constexpr int kIconCancelHover = 214;
+inline constexpr int kIconCancel = 213;
+
 // Caption labels: Times New Roman, bold, in a soft violet (0x00BBGGRR).
 inline constexpr unsigned kCaptionColour = 0xAA7FAA;
 inline constexpr const char* kCaptionFace = "Times New Roman";
