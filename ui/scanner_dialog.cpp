@@ -7,7 +7,9 @@
 #include "platform/win32/string_table_win32.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
+#include "ui/image_params_dialog.h"
 #include "ui/resources/control_ids.h"
+#include "ui/resources/image_params_ids.h"
 #include "ui/resources/string_ids.h"
 
 namespace z8::ui {
@@ -194,6 +196,16 @@ bool CScannerDialog::OnClicked(int id) {
         case res::kDeleteProfileButton:
             DeleteProfile();
             return true;
+        case res::kImageParamsButton: {
+            CImageParamsDialog parameters(settings, [this](HDC dc, const RECT& area) {
+                RenderImageView(dc, area, DisplayMode::SamplePicture);
+            });
+            // After OK the preview shows the new adjustments.
+            if (parameters.RunModal(ResourceModule(), res::kImageParamsTemplate, hwnd()) == IDOK) {
+                InvalidateRect(pane_.hwnd(), nullptr, TRUE);
+            }
+            return true;
+        }
         default:
             return false;
     }

@@ -3,8 +3,10 @@
 # The look of the source's windows under Wine, through z8scan's dialog
 # driver against the emulator on COM1: the progress window shown while the
 # scanner warms up has its background picture, its caption-coloured text
-# line and a stop button that cycles through its four frames. Screenshots go
-# to ARTEFACTS.
+# line and a stop button that cycles through its four frames; in the image
+# parameters dialog every slider, toggle and the filter change the sample's
+# pixels at once, Cancel puts the values back and OK keeps them, and outside
+# colour the colour sliders are hidden. Screenshots go to ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 
@@ -56,5 +58,87 @@ png=$artefacts/progress_window_$arch.png
 violet=$(convert "$png" -crop 340x24+10+40 -fuzz 12% -fill black +opaque '#AA7FAA' \
   -fill white -opaque '#AA7FAA' -format '%[fx:int(mean*w*h)]' info: 2>/dev/null || echo 0)
 [ "$violet" -gt 20 ] || fail "the text line is not in the captions' colour ($violet pixels)"
+stop_emulator
+
+# The image parameters dialog over the sample picture (no preview yet). The
+# points are in the sample box: a black step of the grey ramp (6, 160), a
+# mid grey step (90, 160), the sky left of the sun's place (120, 40) and the
+# fine stripes (30, 220).
+start_emulator --flatbed 2 --feeder 0
+out=$(scripted parameters --ui <<EOF
+wait-window scanning
+click 1031
+press 1011
+wait-window parameters
+expect-text window "Paramètres de couleurs de l'image"
+wait-pixel 1060 90 160 #888888 10
+screenshot window Z:$artefacts/image_parameters_$arch.png
+slide 1013 100
+wait-pixel 1060 6 160 #FFFFFF 30
+expect-text 1079 100
+slide 1013 0
+wait-pixel 1060 6 160 #000000 30
+slide 1010 3
+wait-pixel 1060 90 160 #A2A2A2 20
+slide 1010 0
+wait-pixel 1060 90 160 #888888 10
+slide 1011 100
+wait-pixel 1060 90 160 #FF8888 20
+slide 1014 100
+wait-pixel 1060 90 160 #FFFF88 20
+slide 1015 100
+wait-pixel 1060 90 160 #FFFFFF 20
+slide 1011 0
+slide 1014 0
+slide 1015 0
+wait-pixel 1060 90 160 #888888 10
+click 1036
+wait-pixel 1060 6 160 #FFFFFF 30
+click 1036
+wait-pixel 1060 6 160 #000000 30
+click 1034
+wait-pixel 1060 120 40 #FFD640 30
+click 1034
+click 1035
+wait-pixel 1060 120 40 #0000FF 30
+click 1035
+select 1017 "Plus Net"
+wait-pixel 1060 30 220 #323232 20
+screenshot window Z:$artefacts/image_parameters_changed_$arch.png
+# Cancel: everything as it was.
+slide 1011 60
+click 1036
+click 2
+wait-window scanning
+press 1011
+wait-window parameters
+expect-text 1075 0
+expect-text 1079 0
+expect-text 1017 Aucun
+wait-pixel 1060 6 160 #000000 30
+# OK keeps the values.
+slide 1011 60
+slide 1010 -2
+click 1
+wait-window scanning
+press 1011
+wait-window parameters
+expect-text 1075 60
+expect-text 1078 -2
+click 2
+wait-window scanning
+# Outside colour the colour sliders go and the contrast moves up.
+click 1030
+press 1011
+wait-window parameters
+expect-hidden 1011
+expect-hidden 1075
+expect-visible 1010
+screenshot window Z:$artefacts/image_parameters_grey_$arch.png
+click 2
+EOF
+)
+printf '%s\n' "$out"
+grep -q '^FAIL' <<<"$out" && fail "the image parameters dialog"
 stop_emulator
 exit $status
