@@ -3,9 +3,10 @@
 # scanner emulator, then under Wine: lists the TWAIN sources that Wine's own
 # source manager finds, scans a page without the source's dialog (the
 # application hears MSG_XFERREADY), and runs a session with the dialog
-# against the emulated scanner on COM1. What it prints and a screenshot of the
-# dialog are kept in out/. On a machine that cannot run 32-bit programs the
-# 64-bit source and application stand in for the 32-bit ones.
+# against the emulated scanner on COM1: a preview and a frame dragged on it.
+# What it prints and a screenshot of the dialog are kept in out/. On a
+# machine that cannot run 32-bit programs the 64-bit source and application
+# stand in for the 32-bit ones.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -48,15 +49,19 @@ echo "application hears MSG_XFERREADY:"
 grep -qxF 'event: MSG_XFERREADY' out/scan.txt
 
 echo
-echo "A session with the source's dialog (shown for 5 seconds):"
+echo "A session with the source's dialog, worked by z8scan's dialog driver: a"
+echo "preview, then a frame dragged on it (steps in out/dialog_steps.txt):"
+cat >out/dialog_steps.txt <<EOF
+wait-window scanning
+click 1001
+wait-enabled 1001 within 60
+drag 1042 40 60 200 300
+screenshot window Z:$root/out/scanner_dialog.png
+EOF
 "$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose \
-  --hold 5 >out/session.txt &
-session=$!
-sleep 3
-DISPLAY=$(cat build/rig/xvfb.display) import -window root out/scanner_dialog.png || true
-wait "$session"
+  --script "Z:$root/out/dialog_steps.txt" >out/session.txt
 cat out/session.txt
 
 echo
 echo "saved in out/: sources.txt, scan.txt, session.txt, scanner.txt (the serial"
-echo "exchanges), scanner_dialog.png"
+echo "exchanges), dialog_steps.txt, scanner_dialog.png"

@@ -292,9 +292,9 @@ void CScannerDialog::Repaint(int id) {
 }
 
 void CScannerDialog::DisableControlsForScan(const std::string& statusText) {
-    newProfileWasEnabled_ = IsWindowEnabled(Item(res::kNewProfileButton)) != FALSE;
-    storeProfileWasEnabled_ = IsWindowEnabled(Item(res::kStoreProfileButton)) != FALSE;
-    deleteProfileWasEnabled_ = IsWindowEnabled(Item(res::kDeleteProfileButton)) != FALSE;
+    newProfileWasEnabled_ = Get<Button>(res::kNewProfileButton).IsEnabled();
+    storeProfileWasEnabled_ = Get<Button>(res::kStoreProfileButton).IsEnabled();
+    deleteProfileWasEnabled_ = Get<Button>(res::kDeleteProfileButton).IsEnabled();
     for (int id : kRunLocked)
         Enable(id, false);
     Enable(res::kNewProfileButton, false);
@@ -314,7 +314,7 @@ void CScannerDialog::RestoreControlsAfterScan(const Restore& restore) {
     Enable(res::kDeleteProfileButton, deleteProfileWasEnabled_);
     Enable(res::kBlackWhiteButton, true);
     Enable(res::kGreyButton, true);
-    Enable(res::kColourButton, IsWindowVisible(Item(res::kColourButton)) != FALSE);
+    Enable(res::kColourButton, Get<Button>(res::kColourButton).IsVisible());
     Enable(res::kFeederButton, restore.feeder);
     Enable(res::kFlatbedButton, restore.flatbed);
     Enable(res::kRulerUnitButton, true);

@@ -38,12 +38,6 @@ std::string Control::Text() const {
     return text;
 }
 
-RECT Control::ClientRect() const {
-    RECT area{};
-    if (hwnd_ != nullptr) GetClientRect(hwnd_, &area);
-    return area;
-}
-
 RECT Control::RectInParent() const {
     RECT area{};
     if (hwnd_ == nullptr) return area;
@@ -52,16 +46,8 @@ RECT Control::RectInParent() const {
     return area;
 }
 
-void Control::Invalidate(bool erase) const {
-    if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, erase ? TRUE : FALSE);
-}
-
 void Control::Focus() const {
     if (hwnd_ != nullptr) SetFocus(hwnd_);
-}
-
-void Button::SetIcon(HICON icon) const {
-    Send(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
 }
 
 void Button::SetPushed(bool pushed) const {

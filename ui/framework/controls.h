@@ -22,11 +22,8 @@ public:
     bool IsVisible() const;
     void SetText(const std::string& text) const;
     std::string Text() const;
-    // The client area, (0, 0) at its top-left corner.
-    RECT ClientRect() const;
     // The window's rectangle in the client coordinates of its parent.
     RECT RectInParent() const;
-    void Invalidate(bool erase) const;
     void Focus() const;
 
 protected:
@@ -39,7 +36,6 @@ private:
 class Button : public Control {
 public:
     using Control::Control;
-    void SetIcon(HICON icon) const;
     // Shown pushed in (or not) until the next click.
     void SetPushed(bool pushed) const;
 };

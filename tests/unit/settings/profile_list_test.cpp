@@ -149,6 +149,10 @@ TEST_F(ProfileListTest, StoringATypedNameWritesItsSectionAndSelectsItsEntryByExa
     EXPECT_EQ(list.StoreTyped(box, "photo album", s), ProfileOutcome::Done);
     EXPECT_EQ(box.selection, 6);
     EXPECT_EQ(box.Count(), 8);
+    // A new name that begins another entry's: its own new entry.
+    EXPECT_EQ(list.StoreTyped(box, "Port", s), ProfileOutcome::Done);
+    EXPECT_EQ(box.texts.back(), "port");
+    EXPECT_EQ(box.selection, 8);
 }
 
 TEST_F(ProfileListTest, NamesThatCannotBeProfilesWriteNothingAndAddNothing) {
