@@ -22,8 +22,6 @@ public:
     void DropImage();
 
     bool Empty() const { return bitmap_.get() == nullptr; }
-    const BITMAP& Header() const { return header_; }
-    HPALETTE Palette() const { return palette_.get(); }
 
     // Draws the source part (all of it when null) into the destination (the
     // source's size at its origin when null), realising the palette given or

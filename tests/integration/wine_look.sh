@@ -6,7 +6,9 @@
 # line and a stop button that cycles through its four frames; in the image
 # parameters dialog every slider, toggle and the filter change the sample's
 # pixels at once, Cancel puts the values back and OK keeps them, and outside
-# colour the colour sliders are hidden. Screenshots go to ARTEFACTS.
+# colour the colour sliders are hidden; the scanning dialog has its
+# background, rulers, lit, pressed and disabled icon buttons and the chosen
+# mode's picture. Screenshots go to ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 
@@ -140,5 +142,38 @@ EOF
 )
 printf '%s\n' "$out"
 grep -q '^FAIL' <<<"$out" && fail "the image parameters dialog"
+stop_emulator
+
+# The scanning dialog's look (a flatbed without feeder): the background
+# picture, the rulers beside the pane, an icon button lit under the mouse,
+# shifted while pressed and back at rest when the press is dragged off, the
+# disabled feeder button's grey picture, the chosen mode's picture.
+start_emulator --flatbed 2 --feeder 0
+out=$(scripted scanning_look --ui <<EOF
+wait-window scanning
+wait-pixel window 4 440 #D2DAE5 10
+wait-pixel window 300 7 #F7F3DE 15
+wait-pixel window 234 200 #F9F4E1 15
+# The magnifier's ring on the preview button: the scanning blue at rest.
+expect-pixel 1001 47 16 #2F6FD0 12
+hover 1001
+wait-pixel 1001 47 16 #78A1E0 12
+button-down 1001
+wait-pixel 1001 48 17 #78A1E0 12
+drag 1001 30 18 -20 -20
+wait-pixel 1001 47 16 #2F6FD0 12
+expect-enabled 1001
+# No feeder: its button is disabled and grey where the arrow is blue.
+expect-disabled 1032
+expect-pixel 1032 59 14 #B4B4B4 16
+# The chosen mode's pill is tinted blue, the others white.
+click 1030
+wait-pixel 1030 10 8 #AEC8EF 30
+wait-pixel 1031 10 8 #F4F5F7 14
+screenshot window Z:$artefacts/scanning_dialog_look_$arch.png
+EOF
+)
+printf '%s\n' "$out"
+grep -q '^FAIL' <<<"$out" && fail "the scanning dialog's look"
 stop_emulator
 exit $status

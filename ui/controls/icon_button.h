@@ -24,7 +24,6 @@ public:
     void SetAnimation(int first, int second, int third, int fourth);
     void StartIconAnimation();
     void StopIconAnimation();
-    bool Animating() const { return animating_; }
 
 private:
     void OnSubclassed() override;
