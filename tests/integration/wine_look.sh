@@ -8,7 +8,8 @@
 # pixels at once, Cancel puts the values back and OK keeps them, and outside
 # colour the colour sliders are hidden; the scanning dialog has its
 # background, rulers, lit, pressed and disabled icon buttons and the chosen
-# mode's picture. Screenshots go to ARTEFACTS.
+# mode's picture, and its stop button animates during a scan. Screenshots go
+# to ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 
@@ -175,5 +176,28 @@ EOF
 )
 printf '%s\n' "$out"
 grep -q '^FAIL' <<<"$out" && fail "the scanning dialog's look"
+stop_emulator
+
+# During a scan the scanning dialog's stop button (74 x 42 pixels, its icon
+# 6, 5 pixels in) cycles through its four frames; stopped, the dialog comes
+# back.
+start_emulator --flatbed 2 --feeder 0 --bytes-per-second 100000
+out=$(scripted scanning_stop --ui <<EOF
+wait-window scanning
+press 1
+wait-visible 3 within 30
+expect-size 3 74 42
+wait-pixel 3 39 35 #D23A2F 40 within 3
+wait-pixel 3 28 31 #D23A2F 40 within 3
+wait-pixel 3 26 12 #D23A2F 40 within 3
+wait-pixel 3 51 18 #D23A2F 40 within 3
+screenshot window Z:$artefacts/scanning_dialog_scanning_$arch.png
+click 3 within 60
+wait-visible 1 within 30
+wait-event MSG_XFERREADY within 30
+EOF
+)
+printf '%s\n' "$out"
+grep -q '^FAIL' <<<"$out" && fail "the stop button's animation"
 stop_emulator
 exit $status
