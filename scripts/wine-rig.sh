@@ -3,7 +3,8 @@
 # installed where Wine's TWAIN manager finds it.
 #
 #   wine-rig.sh prefix                       create the prefix once (about 20 s)
-#   wine-rig.sh install win32|win64 FILE.ds  install a source as sane.ds
+#   wine-rig.sh install win32|win64 FILE.ds  install a source as sane.ds, and the
+#                                            sample picture its build drew
 #   wine-rig.sh run PROGRAM.exe [ARGS...]    run a program in the prefix
 #   wine-rig.sh map-com1 [PATH]              COM1 := PATH (default build/rig/com1,
 #                                            the scanner emulator's link); prints PATH
@@ -178,6 +179,12 @@ case $cmd in
     esac
     mkdir -p "$dir"
     cp "$file" "$dir/sane.ds.tmp" && mv "$dir/sane.ds.tmp" "$dir/sane.ds"
+    # The sample picture of the image parameters dialog, drawn by the same build.
+    sample=$(dirname "$file")/../pictures/zevodaz.bmp
+    if [ -f "$sample" ]; then
+      mkdir -p "$WINEPREFIX/drive_c/windows/twain_32/z8twain"
+      cp "$sample" "$WINEPREFIX/drive_c/windows/twain_32/z8twain/zevodaz.bmp"
+    fi
     ;;
   run)
     is_pe32 "$(program_file "$1")" && skip_if_32bit

@@ -7,6 +7,7 @@
 #include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
 #include "ui/resources/control_ids.h"
+#include "ui/resources/picture_ids.h"
 #include "ui/resources/string_ids.h"
 
 namespace z8::ui {
@@ -21,10 +22,17 @@ BOOL CProgressDialog::OnInitDialog() {
     LoadStringA(ResourceModule(), res::kStrDialogTitle, title, sizeof title);
     SetWindowTextA(hwnd(), title);
     cancelRequested_.store(0, std::memory_order_relaxed);
+    background_.LoadFromResource(res::kBackgroundBitmap, ResourceModule());
     messageText_ = " ";
-    const auto bar = Get<ProgressBar>(res::kProgressWindowBar);
-    bar.SetRange(0, 100);
-    bar.SetBarColour(RGB(255, 0, 0));
+    title_.Attach(hwnd(), res::kProgressText, messageText_, res::kCaptionColour, res::kCaptionFace,
+                  res::kCaptionHeight, res::kCaptionWeight);
+    progress_.Subclass(hwnd(), res::kProgressWindowBar);
+    Get<ProgressBar>(res::kProgressWindowBar).SetRange(0, 100);
+    progress_.SetColor(RGB(255, 0, 0));
+    stop_.Subclass(hwnd(), res::kProgressStop);
+    stop_.SetIcons(res::kIconStopHover, res::kIconStopFrame1, res::kIconStopDisabled);
+    stop_.SetAnimation(res::kIconStopFrame1, res::kIconStopFrame2, res::kIconStopFrame3,
+                       res::kIconStopFrame4);
     RefreshText();
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return TRUE;
@@ -42,14 +50,25 @@ bool CProgressDialog::OnCommand(int id, int code, HWND control) {
     return Dialog::OnCommand(id, code, control);
 }
 
-HBRUSH CProgressDialog::OnControlColour(HDC dc, HWND, UINT type) {
+bool CProgressDialog::OnEraseBackground(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    return background_.DrawTo(dc, &client, nullptr, nullptr, false);
+}
+
+HBRUSH CProgressDialog::OnControlColour(HDC dc, HWND control, UINT type) {
+    LRESULT reflected = 0;
+    if (ReflectToControl(type, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control),
+                         reflected)) {
+        return reinterpret_cast<HBRUSH>(reflected);
+    }
     if (type == WM_CTLCOLORLISTBOX) return nullptr;
     SetBkMode(dc, TRANSPARENT);
     if (type == WM_CTLCOLORSTATIC) return hollowBrush_;
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case kMsgSetPosition:
             Get<ProgressBar>(res::kProgressWindowBar).SetPosition(static_cast<int>(wParam));
@@ -65,9 +84,14 @@ bool CProgressDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& re
             break;
         }
         case kMsgStartAnimation:
-        case kMsgStopAnimation:
-            // The stop button is a plain button until it gets its animated icons.
+            stop_.StartIconAnimation();
             break;
+        case kMsgStopAnimation:
+            stop_.StopIconAnimation();
+            break;
+        case WM_DRAWITEM:
+        case WM_NOTIFY:
+            return ReflectToControl(message, wParam, lParam, result);
         case kMsgQuit:
             PostQuitMessage(0);
             break;

@@ -5,6 +5,10 @@
 #include <atomic>
 #include <string>
 
+#include "ui/controls/icon_button.h"
+#include "ui/controls/segment_progress.h"
+#include "ui/controls/titre.h"
+#include "ui/dib.h"
 #include "ui/framework/dialog.h"
 
 namespace z8::ui {
@@ -17,7 +21,7 @@ inline constexpr UINT kMsgStopAnimation = WM_USER + 4;
 inline constexpr UINT kMsgQuit = WM_USER + 5;
 
 // The progress window of the message thread: a text line, a bar and a stop
-// button that sets cancelRequested.
+// button that sets cancelRequested, drawn over the background picture.
 class CProgressDialog final : public Dialog {
 public:
     CProgressDialog();
@@ -28,14 +32,19 @@ public:
 protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnEraseBackground(HDC dc) override;
     HBRUSH OnControlColour(HDC dc, HWND control, UINT type) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void RefreshText();
 
+    CSegmentProgress progress_;
+    CIconButton stop_;
     std::string messageText_;
+    CDib background_;
     HBRUSH hollowBrush_;
+    CTitre title_;
     // Written by the progress thread, read by the scanning thread.
     std::atomic<unsigned char> cancelRequested_{0};
 };

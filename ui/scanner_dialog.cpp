@@ -7,7 +7,9 @@
 #include "platform/win32/string_table_win32.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
+#include "ui/image_params_dialog.h"
 #include "ui/resources/control_ids.h"
+#include "ui/resources/image_params_ids.h"
 #include "ui/resources/string_ids.h"
 
 namespace z8::ui {
@@ -92,8 +94,8 @@ BOOL CScannerDialog::OnInitDialog() {
     Show(res::kStatusLabel, true);
     const auto bar = Get<ProgressBar>(res::kProgressBar);
     bar.SetRange(0, 100);
-    bar.SetBarColour(RGB(255, 0, 0));
     bar.Show(false);
+    SetUpLook();
     labels_ = EmptySizeLabels(LoadSizeWords(Win32StringTable(ResourceModule())));
     Get<Static>(res::kHeightLabel).SetText(labels_.height);
     Get<Static>(res::kWidthLabel).SetText(labels_.width);
@@ -194,6 +196,16 @@ bool CScannerDialog::OnClicked(int id) {
         case res::kDeleteProfileButton:
             DeleteProfile();
             return true;
+        case res::kImageParamsButton: {
+            CImageParamsDialog parameters(settings, [this](HDC dc, const RECT& area) {
+                RenderImageView(dc, area, DisplayMode::SamplePicture);
+            });
+            // After OK the preview shows the new adjustments.
+            if (parameters.RunModal(ResourceModule(), res::kImageParamsTemplate, hwnd()) == IDOK) {
+                InvalidateRect(pane_.hwnd(), nullptr, TRUE);
+            }
+            return true;
+        }
         default:
             return false;
     }
@@ -236,7 +248,10 @@ bool CScannerDialog::OnTimer(UINT_PTR id) {
     return true;
 }
 
-bool CScannerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CScannerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_DRAWITEM || message == WM_NOTIFY) {
+        return ReflectToControl(message, wParam, lParam, result);
+    }
     // Commands 16..31 are ours; the system's own get default processing.
     if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == kAboutCommand) {
         CAboutDialog about;
@@ -252,11 +267,17 @@ bool CScannerDialog::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& res
     return false;
 }
 
-HBRUSH CScannerDialog::OnControlColour(HDC dc, HWND, UINT type) {
-    // Texts are drawn over the dialog's background; lists and edit fields
-    // keep their own.
+HBRUSH CScannerDialog::OnControlColour(HDC dc, HWND control, UINT type) {
+    LRESULT reflected = 0;
+    if (ReflectToControl(type, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control),
+                         reflected)) {
+        return reinterpret_cast<HBRUSH>(reflected);
+    }
+    // Texts are drawn over the dialog's background picture (the labels are
+    // erased under them when they change); lists and edit fields keep their own.
     if (type == WM_CTLCOLORLISTBOX || type == WM_CTLCOLOREDIT) return nullptr;
     SetBkMode(dc, TRANSPARENT);
+    if (type == WM_CTLCOLORSTATIC) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,6 +13,10 @@
 #include "scanning/scan_views.h"
 #include "scanning/scanning_session.h"
 #include "settings/profile_list.h"
+#include "ui/controls/icon_button.h"
+#include "ui/controls/segment_progress.h"
+#include "ui/controls/titre.h"
+#include "ui/dib.h"
 #include "ui/framework/dialog.h"
 #include "ui/image_size_labels.h"
 #include "ui/preview_pane.h"
@@ -54,8 +59,8 @@ public:
     void SetStatus(const std::string& status, const std::string& caption) override;
     void ShowStopButton() override;
     void ShowScanButton() override;
-    void StartStopAnimation() override {}
-    void StopStopAnimation() override {}
+    void StartStopAnimation() override;
+    void StopStopAnimation() override;
     void ShowProgressBar(bool visible) override;
     int ProgressBarPosition() const override;
     void SetProgressBar(int position) override;
@@ -76,6 +81,7 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnTimer(UINT_PTR id) override;
+    bool OnEraseBackground(HDC dc) override;
     HBRUSH OnControlColour(HDC dc, HWND control, UINT type) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDestroy() override;
@@ -100,8 +106,14 @@ private:
     void ApplySizeLabels();
     void ResizeWindow(int width, int height);
     void Paint();
-    // The rulers beside the pane (flatbed only); they come with the dialog's look.
+    // The rulers beside the pane (flatbed only).
     void DrawRulers(HDC dc);
+
+    // The look: pictures, caption labels, the progress bar and the icon buttons.
+    void SetUpLook();
+    CIconButton& IconButton(int id);
+    // A source or mode button shows whether its choice is in force.
+    void ShowChosen(int id, bool chosen);
 
     // The profile list.
     void FillProfiles();
@@ -130,6 +142,15 @@ private:
     bool newProfileWasEnabled_ = false;
     bool storeProfileWasEnabled_ = false;
     bool deleteProfileWasEnabled_ = false;
+
+    CDib background_;
+    std::array<CTitre, 4> captions_;
+    CSegmentProgress progressBar_;
+    // The icon buttons, in the order of their table (scanner_dialog_look.cpp),
+    // and which of them show their choice in force.
+    static constexpr size_t kIconButtons = 13;
+    std::array<CIconButton, kIconButtons> buttons_;
+    std::array<bool, kIconButtons> chosen_{};
 };
 
 }  // namespace z8::ui

@@ -55,12 +55,11 @@ void CScannerDialog::ApplySourceState() {
     Enable(res::kFeederButton, state.feederEnabled);
     Enable(res::kFlatbedButton, state.flatbedEnabled);
 
-    // The chosen source and mode show pushed in until their buttons get the
-    // pictures of the dialog's look.
-    Get<Button>(res::kFeederButton).SetPushed(state.feederChosen);
-    Get<Button>(res::kFlatbedButton).SetPushed(state.flatbedChosen);
+    // The chosen source and mode show their chosen pictures.
+    ShowChosen(res::kFeederButton, state.feederChosen);
+    ShowChosen(res::kFlatbedButton, state.flatbedChosen);
     for (const ModeButton mode : {ModeButton::BlackWhite, ModeButton::Grey, ModeButton::Colour})
-        Get<Button>(ModeButtonId(mode)).SetPushed(mode == state.chosenMode);
+        ShowChosen(ModeButtonId(mode), mode == state.chosenMode);
 
     // The preview follows the adjustments and the pixel type.
     if (state.showPreview && pane_.PreviewImage() != nullptr) pane_.Invalidate();
@@ -103,11 +102,6 @@ void CScannerDialog::Paint() {
     if (dc == nullptr) return;
     if (!IsIconic(hwnd()) && session_.Settings().DocumentSource() == kSourceFlatbed) DrawRulers(dc);
     EndPaint(hwnd(), &paint);
-}
-
-void CScannerDialog::DrawRulers(HDC) {
-    // The ruler pictures come with the dialog's look: drawn from the hidden
-    // ruler origins along the pane, as long as the pane.
 }
 
 }  // namespace z8::ui

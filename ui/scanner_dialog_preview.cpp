@@ -4,6 +4,7 @@
 #include "ui/preview_selection.h"
 #include "ui/preview_view.h"
 #include "ui/resources/control_ids.h"
+#include "ui/sample_picture.h"
 #include "ui/scanner_dialog.h"
 
 namespace z8::ui {
@@ -36,10 +37,21 @@ void CScannerDialog::Invalidate() {
 
 void CScannerDialog::RenderImageView(HDC dc, const RECT& area, DisplayMode mode) {
     const Image* preview = pane_.PreviewImage();
-    if (preview == nullptr) return;
-    const auto view = AdjustedView(*preview, area.right - area.left, area.bottom - area.top,
+    if (preview != nullptr) {
+        const auto view = AdjustedView(*preview, area.right - area.left, area.bottom - area.top,
+                                       session_.Settings(), mode);
+        if (view != nullptr) DrawImage(dc, area, *view);
+        return;
+    }
+    // Before any preview the image parameters dialog shows the sample picture,
+    // inside the frame of its box.
+    if (mode != DisplayMode::SamplePicture) return;
+    const auto sample = LoadSamplePicture();
+    if (sample == nullptr) return;
+    const RECT inside{area.left + 1, area.top + 1, area.right - 1, area.bottom - 1};
+    const auto view = AdjustedView(*sample, inside.right - inside.left, inside.bottom - inside.top,
                                    session_.Settings(), mode);
-    if (view != nullptr) DrawImage(dc, area, *view);
+    if (view != nullptr) DrawImage(dc, inside, *view);
 }
 
 void CScannerDialog::RenderPreview(HDC dc, const RECT& area) {

@@ -57,7 +57,7 @@ std::string Seconds(int ms) {
 bool IsInput(Verb verb) {
     return verb == Verb::Click || verb == Verb::Press || verb == Verb::Select ||
            verb == Verb::SelectIndex || verb == Verb::Type || verb == Verb::Drag ||
-           verb == Verb::Slide;
+           verb == Verb::Slide || verb == Verb::Hover || verb == Verb::ButtonDown;
 }
 
 // A message box is closed with its OK button, or Cancel when it has none.

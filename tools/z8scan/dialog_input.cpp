@@ -132,6 +132,24 @@ bool Drag(const ScriptStep& step, HWND target, std::string& why) {
     return Post(target, WM_LBUTTONUP, 0, Point(x2, y2), why);
 }
 
+LPARAM Middle(HWND target) {
+    RECT client{};
+    GetClientRect(target, &client);
+    return Point(client.right / 2, client.bottom / 2);
+}
+
+// The mouse comes over the control's middle without a button held.
+bool Hover(HWND target, std::string& why) {
+    return Post(target, WM_MOUSEMOVE, 0, Middle(target), why);
+}
+
+// The left button goes down in the control's middle and stays down (a drag
+// out of the control can end the press without a click).
+bool ButtonDown(HWND target, std::string& why) {
+    return Post(target, WM_MOUSEMOVE, 0, Middle(target), why) &&
+           Post(target, WM_LBUTTONDOWN, MK_LBUTTON, Middle(target), why);
+}
+
 // The thumb is put in place, then the parent hears of it as after a drag of
 // the thumb.
 bool Slide(const ScriptStep& step, HWND target, int timeoutMs, std::string& why) {
@@ -173,6 +191,10 @@ bool PostInput(const ScriptStep& step, HWND target, int timeoutMs, std::string& 
             return Drag(step, target, why);
         case Verb::Slide:
             return Slide(step, target, timeoutMs, why);
+        case Verb::Hover:
+            return Hover(target, why);
+        case Verb::ButtonDown:
+            return ButtonDown(target, why);
         default:
             why = "not an action";
             return false;

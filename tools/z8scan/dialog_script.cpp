@@ -85,6 +85,8 @@ constexpr VerbForm kVerbs[] = {
     {"type", Verb::Type, "ct", "ID TEXT", true, false},
     {"drag", Verb::Drag, "wnnnn", "ID|window X1 Y1 X2 Y2", true, false},
     {"slide", Verb::Slide, "cn", "ID POSITION", true, false},
+    {"hover", Verb::Hover, "c", "ID", true, false},
+    {"button-down", Verb::ButtonDown, "c", "ID", true, false},
     {"expect-message", Verb::Message, "t", "TEXT", true, false},
     {"expect-message-contains", Verb::MessageContains, "t", "TEXT", true, false},
     {"screenshot", Verb::Screenshot, "st", "ID|window|screen FILE", false, false},

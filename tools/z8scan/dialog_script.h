@@ -23,7 +23,9 @@ enum class Verb {
     Type,
     Drag,
     Slide,
-    Text,  // the checks: expect-... tests once, wait-... until it holds
+    Hover,       // the mouse over a control's middle, no button held
+    ButtonDown,  // the left button pressed in a control's middle and held
+    Text,        // the checks: expect-... tests once, wait-... until it holds
     TextContains,
     Enabled,
     Disabled,

@@ -1,0 +1,32 @@
+#include <windows.h>
+
+#include "imaging/bmp_file.h"
+#include "platform/win32/global_memory_win32.h"
+#include "ui/sample_picture.h"
+
+namespace z8::ui {
+namespace {
+
+// The Windows directory at whatever length the system gives, asked for its
+// size first.
+std::string WindowsDirectory() {
+    const UINT needed = GetWindowsDirectoryA(nullptr, 0);
+    if (needed == 0) return std::string();
+    std::string directory(needed, '\0');
+    const UINT length = GetWindowsDirectoryA(directory.data(), needed);
+    if (length == 0 || length >= needed) return std::string();
+    directory.resize(length);
+    return directory;
+}
+
+}  // namespace
+
+std::unique_ptr<Image> LoadSamplePicture() {
+    const std::string directory = WindowsDirectory();
+    if (directory.empty()) return nullptr;
+    // The image keeps its pixels in this memory for as long as it lives.
+    static GlobalMemoryWin32 memory;
+    return LoadBmpFile(memory, SamplePicturePath(directory));
+}
+
+}  // namespace z8::ui
