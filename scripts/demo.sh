@@ -31,8 +31,9 @@ z8scan=build/$arch/tools/z8scan.exe
 
 "$rig" install "$arch" "build/$arch/datasource/twainZ8.ds"
 link=$("$rig" map-com1)
+# A line of 1 MB/s: fast, yet slow enough for the progress window to be seen.
 build/native/tools/emulator/z8emu --link "$link" --flatbed 2 --feeder 1 --idle-timeout 120 \
-  --transcript out/scanner.txt >/dev/null &
+  --bytes-per-second 1000000 --transcript out/scanner.txt >/dev/null &
 emu=$!
 for _ in $(seq 100); do [ -L "$link" ] && break; sleep 0.05; done
 echo "scanner emulator on $(readlink "$link"), mapped to COM1 ($arch build)"
@@ -42,21 +43,32 @@ echo "TWAIN sources seen by Wine's source manager:"
 "$rig" run "$z8scan" list | tee out/sources.txt
 
 echo
-echo "A scan without the source's dialog: it runs inside MSG_ENABLEDS, then the"
-echo "application hears MSG_XFERREADY:"
-"$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose --no-ui --hold 60 |
-  tee out/scan.txt
+echo "A scan without the source's dialog: it runs inside MSG_ENABLEDS while the"
+echo "progress window shows the transfer, then the application hears MSG_XFERREADY:"
+cat >out/progress_steps.txt <<EOF
+wait-window progress within 30
+wait-text-contains 1084 "Transfert" within 30
+screenshot window Z:$root/out/progress_window.png
+wait-event MSG_XFERREADY within 60
+EOF
+"$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose --no-ui \
+  --script "Z:$root/out/progress_steps.txt" | tee out/scan.txt
 grep -qxF 'event: MSG_XFERREADY' out/scan.txt
 
 echo
 echo "A session with the source's dialog, worked by z8scan's dialog driver: a"
-echo "preview, then a frame dragged on it (steps in out/dialog_steps.txt):"
+echo "preview, a frame dragged on it, then the image parameters dialog (steps in"
+echo "out/dialog_steps.txt):"
 cat >out/dialog_steps.txt <<EOF
 wait-window scanning
 click 1001
 wait-enabled 1001 within 60
 drag 1042 40 60 200 300
 screenshot window Z:$root/out/scanner_dialog.png
+click 1011
+wait-window parameters
+screenshot window Z:$root/out/image_parameters.png
+click 2
 EOF
 "$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose \
   --script "Z:$root/out/dialog_steps.txt" >out/session.txt
@@ -73,5 +85,6 @@ rm -f out/page-*.bmp
 echo "kept as out/page-1.bmp, its line in out/acquire.txt"
 
 echo
-echo "saved in out/: sources.txt, scan.txt, session.txt, scanner.txt (the serial"
-echo "exchanges), dialog_steps.txt, scanner_dialog.png"
+echo "saved in out/: sources.txt, scan.txt, session.txt, acquire.txt, scanner.txt"
+echo "(the serial exchanges), the driver's steps, page-1.bmp and the screenshots"
+echo "progress_window.png, scanner_dialog.png, image_parameters.png"
