@@ -29,10 +29,10 @@ int main() {
     ++rig.session.Job().pagesAcquired;
     const size_t line = page.image->BytesPerLine();
     const size_t pageBytes = line * static_cast<size_t>(page.image->Height());
-    uint32_t seed = 12345;
+    uint32_t state = 12345;
     for (size_t i = 0; i < pageBytes; ++i) {
-        seed = seed * 1664525u + 1013904223u;
-        page.image->Pixels()[i] = static_cast<uint8_t>(seed >> 24);
+        state = state * 1664525u + 1013904223u;
+        page.image->Pixels()[i] = static_cast<uint8_t>(state >> 24);
     }
 
     std::vector<uint8_t> buffer(kStripBytes);
