@@ -10,13 +10,13 @@
 #include "ui/resources/image_params_ids.h"
 #include "ui/resources/picture_ids.h"
 #include "ui/resources/string_ids.h"
+#include "ui/tool_tips.h"
 
 namespace z8::ui {
 namespace {
 
 constexpr UINT_PTR kRedrawTimer = 1;
 constexpr UINT kRedrawPeriodMs = 100;
-constexpr COLORREF kTipColour = 0xFF0000;
 
 std::string Text(unsigned id) {
     return Win32StringTable(ResourceModule()).Load(id);
@@ -51,11 +51,7 @@ constexpr Slider kSliders[] = {
     {res::kIpRed, -100, 100, 0x0000FF, 0x4040FF, 0xC4C4FF},
 };
 
-struct Tip {
-    int control;
-    unsigned text;
-};
-constexpr Tip kTips[] = {
+constexpr ToolTipText kTips[] = {
     {res::kIpRed, res::kStrTipRed},
     {res::kIpGreen, res::kStrTipGreen},
     {res::kIpBlue, res::kStrTipBlue},
@@ -106,7 +102,7 @@ CImageParamsDialog::CImageParamsDialog(CScanSettings& settings,
     : settings_(settings), drawSample_(std::move(drawSample)) {}
 
 BOOL CImageParamsDialog::OnInitDialog() {
-    CreateToolTips();
+    toolTip_ = CreateToolTips(hwnd(), kTips);
     background_.LoadFromResource(res::kBackgroundBitmap, ResourceModule());
     for (size_t i = 0; i < std::size(kCaptions); ++i) {
         const Caption& c = kCaptions[i];
@@ -141,26 +137,6 @@ BOOL CImageParamsDialog::OnInitDialog() {
     if (!model_->ColourShown()) CompactLayout();
     timer_ = SetTimer(hwnd(), kRedrawTimer, kRedrawPeriodMs, nullptr);
     return TRUE;
-}
-
-void CImageParamsDialog::CreateToolTips() {
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
-                               nullptr, InstanceModule(), nullptr);
-    if (toolTip_ == nullptr) return;
-    SendMessageA(toolTip_, TTM_ACTIVATE, TRUE, 0);
-    SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 200);
-    SendMessageA(toolTip_, TTM_SETTIPTEXTCOLOR, kTipColour, 0);
-    for (const Tip& tip : kTips) {
-        std::string text = Text(tip.text);
-        TOOLINFOA info{};
-        info.cbSize = sizeof info;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = hwnd();
-        info.uId = reinterpret_cast<UINT_PTR>(Item(tip.control));
-        info.lpszText = text.data();
-        SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-    }
 }
 
 void CImageParamsDialog::SetUpSliders() {

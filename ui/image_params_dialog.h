@@ -36,7 +36,6 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void CreateToolTips();
     void SetUpSliders();
     void ReadSliders();
     void SetSliders(const SliderPositions& positions);

@@ -11,6 +11,7 @@
 #include "ui/resources/control_ids.h"
 #include "ui/resources/image_params_ids.h"
 #include "ui/resources/string_ids.h"
+#include "ui/tool_tips.h"
 
 namespace z8::ui {
 namespace {
@@ -27,12 +28,7 @@ std::array<std::string, kPresetCount> PresetNames() {
             strings.Load(res::kStrProfileFax), strings.Load(res::kStrProfileOcr)};
 }
 
-struct Tip {
-    int control;
-    unsigned text;
-};
-
-constexpr Tip kTips[] = {
+constexpr ToolTipText kTips[] = {
     {res::kFeederButton, res::kStrTipSheetFeeder},
     {res::kFlatbedButton, res::kStrTipFlatbed},
     {res::kImageParamsButton, res::kStrTipImageParams},
@@ -85,7 +81,7 @@ BOOL CScannerDialog::OnInitDialog() {
         SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
         SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     }
-    CreateToolTips();
+    toolTip_ = CreateToolTips(hwnd(), kTips);
     FillProfiles();
     Get<Static>(res::kResolutionCaption).SetText(Text(res::kStrCaptionResolution));
     Get<Static>(res::kProfileCaption).SetText(Text(res::kStrProfile));
@@ -107,26 +103,6 @@ BOOL CScannerDialog::OnInitDialog() {
     largeLayout = false;
     if (session_.Settings().ShowUI() != 0) UpdateControls();
     return TRUE;
-}
-
-void CScannerDialog::CreateToolTips() {
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
-                               nullptr, InstanceModule(), nullptr);
-    if (toolTip_ == nullptr) return;
-    SendMessageA(toolTip_, TTM_ACTIVATE, TRUE, 0);
-    SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 200);
-    SendMessageA(toolTip_, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 255), 0);
-    for (const Tip& tip : kTips) {
-        std::string text = Text(tip.text);
-        TOOLINFOA info{};
-        info.cbSize = TTTOOLINFOA_V1_SIZE;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = hwnd();
-        info.uId = reinterpret_cast<UINT_PTR>(Item(tip.control));
-        info.lpszText = text.data();
-        SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-    }
 }
 
 bool CScannerDialog::OnCommand(int id, int code, HWND control) {

@@ -87,7 +87,6 @@ protected:
     void OnDestroy() override;
 
 private:
-    void CreateToolTips();
     void Enable(int id, bool enabled) { EnableWindow(Item(id), enabled ? TRUE : FALSE); }
     void Show(int id, bool visible) { ShowWindow(Item(id), visible ? SW_SHOW : SW_HIDE); }
     // Erases and redraws the dialog under a child control.
