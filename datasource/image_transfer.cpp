@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "datasource/page_delivery.h"
-#include "ui/resources/string_ids.h"
+#include "resources/string_ids.h"
 
 namespace z8 {
 namespace {

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "datasource/large_layout.h"
+#include "resources/control_ids.h"
 #include "ui/framework/application.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/control_ids.h"
 
 namespace z8 {
 

@@ -1,8 +1,8 @@
 #include "scanning/scanning_session.h"
 
 #include "device/startup_query.h"
+#include "resources/string_ids.h"
 #include "scanning/scan_preparation.h"
-#include "ui/resources/string_ids.h"
 
 namespace z8 {
 

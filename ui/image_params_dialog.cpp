@@ -5,11 +5,11 @@
 #include <string>
 
 #include "platform/win32/string_table_win32.h"
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
+#include "ui/caption_style.h"
 #include "ui/controls/shades.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/image_params_ids.h"
-#include "ui/resources/picture_ids.h"
-#include "ui/resources/string_ids.h"
 #include "ui/tool_tips.h"
 
 namespace z8::ui {
@@ -32,9 +32,9 @@ constexpr Caption kCaptions[] = {
     {res::kIpRedCaption, res::kStrCaptionRed, 0x0000FF},
     {res::kIpGreenCaption, res::kStrCaptionGreen, 0x00FF00},
     {res::kIpBlueCaption, res::kStrCaptionBlue, 0xFF0000},
-    {res::kIpContrastCaption, res::kStrCaptionContrast, res::kCaptionColour},
-    {res::kIpBrightnessCaption, res::kStrCaptionBrightness, res::kCaptionColour},
-    {res::kIpFilterCaption, res::kStrCaptionFilter, res::kCaptionColour},
+    {res::kIpContrastCaption, res::kStrCaptionContrast, kCaptionColour},
+    {res::kIpBrightnessCaption, res::kStrCaptionBrightness, kCaptionColour},
+    {res::kIpFilterCaption, res::kStrCaptionFilter, kCaptionColour},
 };
 
 struct Slider {
@@ -109,8 +109,8 @@ BOOL CImageParamsDialog::OnInitDialog() {
         if (c.control == res::kIpFilterCaption) {
             SetWindowTextA(hwnd(), Text(res::kStrImageParamsTitle).c_str());
         }
-        captions_[i].Attach(hwnd(), c.control, Text(c.text), c.colour, res::kCaptionFace,
-                            res::kCaptionHeight, res::kCaptionWeight);
+        captions_[i].Attach(hwnd(), c.control, Text(c.text), c.colour, kCaptionFace, kCaptionHeight,
+                            kCaptionWeight);
     }
     ok_.Subclass(hwnd(), IDOK);
     ok_.SetIcons(res::kIconOkHover, res::kIconOk, 0);

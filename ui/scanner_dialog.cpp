@@ -5,12 +5,11 @@
 #include <array>
 
 #include "platform/win32/string_table_win32.h"
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
 #include "ui/image_params_dialog.h"
-#include "ui/resources/control_ids.h"
-#include "ui/resources/image_params_ids.h"
-#include "ui/resources/string_ids.h"
 #include "ui/tool_tips.h"
 
 namespace z8::ui {

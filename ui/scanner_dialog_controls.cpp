@@ -1,9 +1,9 @@
 // How the scanning dialog's controls follow the settings.
 #include "platform/win32/string_table_win32.h"
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/control_ids.h"
-#include "ui/resources/string_ids.h"
 #include "ui/scanner_dialog.h"
 #include "ui/scanner_dialog_state.h"
 

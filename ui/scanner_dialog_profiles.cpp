@@ -1,8 +1,8 @@
 // The scanning dialog's profile list: the editable combo box as the list of
 // a ProfileList, and the buttons that store, create and delete profiles.
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
 #include "ui/framework/controls.h"
-#include "ui/resources/control_ids.h"
-#include "ui/resources/string_ids.h"
 #include "ui/scanner_dialog.h"
 
 namespace z8::ui {

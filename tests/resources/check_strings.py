@@ -10,8 +10,8 @@ import re
 import sys
 from pathlib import Path
 
-RC_PATH = Path("ui/resources/strings_fr.rc")
-HEADER_PATH = Path("ui/resources/string_ids.h")
+RC_PATH = Path("resources/strings_fr.rc")
+HEADER_PATH = Path("resources/string_ids.h")
 
 # Texts other code and the settings file depend on verbatim.
 PINNED = {
