@@ -1,4 +1,4 @@
-#include "device/startup_query.h"
+#include "scanning/startup_setup.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +68,8 @@ protected:
     // The query as the main dialog runs it at start-up.
     DeviceSetup Run() {
         const DeviceSetup initial;
-        return ApplyStartupAnswers(QueryScanner(port, initial), initial);
+        return ApplyStartupAnswers(QueryScanner(port, initial.feederSupport != kFeederAbsent),
+                                   initial);
     }
 
     test::FakeClock clock;
