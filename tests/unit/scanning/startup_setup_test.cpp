@@ -116,6 +116,14 @@ TEST_F(StartupQueryTest, FailedStatusKeepsTheAbilities) {
     EXPECT_EQ(ApplyStartupAnswers(answers, {}), (DeviceSetup{0, 5, 1, 0}));
 }
 
+TEST_F(StartupQueryTest, AnUnknownFeederByteLeavesTheStatusToWhatWasKnown) {
+    device.Expect(frames::kInquiry, frames::InquiryReply(7, 2));
+    device.Expect(frames::kStatus, frames::StatusReply(SCAN_FEUILLE_PRETE));
+    EXPECT_EQ(QueryScanner(port, true).status, SCAN_FEUILLE_PRETE);
+    device.Expect(frames::kInquiry, frames::InquiryReply(7, 2));
+    EXPECT_FALSE(QueryScanner(port, false).status);
+}
+
 class FixedPaths final : public SystemPaths {
 public:
     std::string WindowsDirectory() const override { return "C:\\WINDOWS"; }
