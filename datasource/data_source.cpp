@@ -101,9 +101,6 @@ TW_UINT16 DataSource::Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMR
             std::memcpy(data, &state.sourceIdentity, sizeof(TW_IDENTITY));
             return TWRC_SUCCESS;
         case MSG_OPENDS:
-            if (state.instanceRefused || state.appIdentity.Id != 0) {
-                return Refuse(TWCC_MAXCONNECTIONS);
-            }
             if (origin == nullptr || data == nullptr) return Refuse(TWCC_BADVALUE);
             if (session_.Settings().DocumentSource() == kSourceNone) {
                 return Refuse(TWCC_CHECKDEVICEONLINE);

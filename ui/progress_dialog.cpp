@@ -18,9 +18,7 @@ CProgressDialog::CProgressDialog()
 CProgressDialog::~CProgressDialog() = default;
 
 BOOL CProgressDialog::OnInitDialog() {
-    char title[256] = "";
-    LoadStringA(ResourceModule(), res::kStrDialogTitle, title, sizeof title);
-    SetWindowTextA(hwnd(), title);
+    SetWindowTextA(hwnd(), ResourceStrings().Load(res::kStrDialogTitle).c_str());
     cancelRequested_.store(0, std::memory_order_relaxed);
     background_.LoadFromResource(res::kBackgroundBitmap, ResourceModule());
     messageText_ = " ";

@@ -61,8 +61,8 @@ void CScannerDialog::SetUpLook() {
     background_.LoadFromResource(res::kBackgroundBitmap, ResourceModule());
     for (size_t i = 0; i < std::size(kCaptionLabels); ++i) {
         const CaptionLabel& c = kCaptionLabels[i];
-        captions_[i].Attach(hwnd(), c.control, c.text != 0 ? Text(c.text) : " ", kCaptionColour,
-                            kCaptionFace, c.height, kCaptionWeight);
+        captions_[i].Attach(hwnd(), c.control, c.text != 0 ? ResourceStrings().Load(c.text) : " ",
+                            kCaptionColour, kCaptionFace, c.height, kCaptionWeight);
     }
     progressBar_.Subclass(hwnd(), res::kProgressBar);
     progressBar_.SetColor(RGB(255, 0, 0));
