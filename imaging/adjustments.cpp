@@ -50,20 +50,25 @@ std::unique_ptr<Image> ApplyDisplayAdjustments(Image& image, DisplayMode mode,
     Invert(image, settings, operations);
     Filter(image, settings, operations);
 
+    std::unique_ptr<Image> reduced;
     switch (settings.pixelType) {
         case TWPT_BW:
-            return operations.Reduce(image, 2, 2);
+            reduced = operations.Reduce(image, 2, 2);
+            break;
         case TWPT_GRAY:
         case TWPT_PALETTE:
-            return operations.Reduce(image, 8, 8);
+            reduced = operations.Reduce(image, 8, 8);
+            break;
         case TWPT_RGB:
             if (settings.red != 0) operations.ChannelIntensity(image, settings.red, -1, 4);
             if (settings.green != 0) operations.ChannelIntensity(image, settings.green, -1, 2);
             if (settings.blue != 0) operations.ChannelIntensity(image, settings.blue, -1, 1);
-            return nullptr;
+            break;
         default:
-            return nullptr;
+            break;
     }
+    operations.Finish();
+    return reduced;
 }
 
 std::unique_ptr<Image> ApplyDisplayAdjustments(Image& image, DisplayMode mode,
@@ -79,6 +84,7 @@ void ApplyScanAdjustments(Image& image, const AdjustmentSettings& settings,
     Mirrors(image, settings, operations);
     Invert(image, settings, operations);
     Filter(image, settings, operations);
+    operations.Finish();
 }
 
 void ApplyScanAdjustments(Image& image, const AdjustmentSettings& settings) {

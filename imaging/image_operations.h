@@ -1,8 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "imaging/image.h"
+#include "imaging/point_operations.h"
 
 namespace z8 {
 
@@ -22,9 +24,15 @@ public:
     virtual void Filter(Image& image, int kind) = 0;
     // (2, 2) black and white, (8, 8) grey: a new image, or nothing.
     virtual std::unique_ptr<Image> Reduce(const Image& image, int first, int second) = 0;
+    // Completes whatever the operations so far left pending.
+    virtual void Finish() {}
 };
 
-// The operations of this imaging component.
+// The operations of this imaging component. A run of point operations
+// (intensity, brightness, gamma, invert) on one image is gathered and carried
+// out in one pass at the next filter or reduction, or at Finish. A mirror only
+// moves pixels, which commutes with point operations: it runs at once and
+// leaves the run open.
 class LibraryImageOperations final : public ImageOperations {
 public:
     void ChannelIntensity(Image& image, int amount, int pivot, unsigned channelMask) override;
@@ -36,6 +44,12 @@ public:
     void Filter(Image& image, int kind) override;
     // Any pair but (2, 2) and (8, 8) gives nothing.
     std::unique_ptr<Image> Reduce(const Image& image, int first, int second) override;
+    void Finish() override;
+
+private:
+    LevelPass& PassFor(Image& image);
+
+    std::optional<LevelPass> pending_;
 };
 
 }  // namespace z8
