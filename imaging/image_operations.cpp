@@ -1,6 +1,5 @@
 #include "imaging/image_operations.h"
 
-#include "imaging/filters.h"
 #include "imaging/mirror.h"
 #include "imaging/reduce.h"
 
@@ -19,27 +18,22 @@ void LibraryImageOperations::Gamma(Image& image, int gammaTimesTen) {
     PassFor(image).Gamma(gammaTimesTen);
 }
 
-void LibraryImageOperations::Mirror(Image& image, int aboutHorizontalAxis, int aboutVerticalAxis) {
-    z8::Mirror(image, aboutHorizontalAxis != 0, aboutVerticalAxis != 0);
+void LibraryImageOperations::Mirror(Image& image, MirrorAxis axis) {
+    z8::Mirror(image, axis == MirrorAxis::Horizontal, axis == MirrorAxis::Vertical);
 }
 
 void LibraryImageOperations::Invert(Image& image) {
     PassFor(image).Invert();
 }
 
-void LibraryImageOperations::Filter(Image& image, int kind) {
+void LibraryImageOperations::Filter(Image& image, ImageFilter filter) {
     Finish();
-    if (kind == 0)
-        ApplyFilter(image, ImageFilter::Sharpen);
-    else if (kind == 1)
-        ApplyFilter(image, ImageFilter::Descreen);
+    ApplyFilter(image, filter);
 }
 
-std::unique_ptr<Image> LibraryImageOperations::Reduce(const Image& image, int first, int second) {
+std::unique_ptr<Image> LibraryImageOperations::Reduce(const Image& image, Reduction target) {
     Finish();
-    if (first == 2 && second == 2) return ReduceToBlackAndWhite(image);
-    if (first == 8 && second == 8) return ReduceToGrey(image);
-    return nullptr;
+    return target == Reduction::BlackAndWhite ? ReduceToBlackAndWhite(image) : ReduceToGrey(image);
 }
 
 void LibraryImageOperations::Finish() {

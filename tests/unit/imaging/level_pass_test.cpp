@@ -4,7 +4,6 @@
 #include <random>
 
 #include "imaging/adjustments.h"
-#include "imaging/filters.h"
 #include "imaging/mirror.h"
 #include "imaging/point_operations.h"
 #include "imaging/reduce.h"
@@ -22,15 +21,14 @@ public:
     }
     void Brightness(Image& image, int amount) override { AdjustBrightness(image, amount); }
     void Gamma(Image& image, int gamma) override { ApplyGamma(image, gamma); }
-    void Mirror(Image& image, int horizontal, int vertical) override {
-        z8::Mirror(image, horizontal != 0, vertical != 0);
+    void Mirror(Image& image, MirrorAxis axis) override {
+        z8::Mirror(image, axis == MirrorAxis::Horizontal, axis == MirrorAxis::Vertical);
     }
     void Invert(Image& image) override { InvertColours(image); }
-    void Filter(Image& image, int kind) override {
-        ApplyFilter(image, kind == 0 ? ImageFilter::Sharpen : ImageFilter::Descreen);
-    }
-    std::unique_ptr<Image> Reduce(const Image& image, int first, int) override {
-        return first == 2 ? ReduceToBlackAndWhite(image) : ReduceToGrey(image);
+    void Filter(Image& image, ImageFilter filter) override { ApplyFilter(image, filter); }
+    std::unique_ptr<Image> Reduce(const Image& image, Reduction target) override {
+        return target == Reduction::BlackAndWhite ? ReduceToBlackAndWhite(image)
+                                                  : ReduceToGrey(image);
     }
 };
 
