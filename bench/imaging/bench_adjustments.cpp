@@ -1,6 +1,7 @@
 // Point adjustments over a whole A4 colour page, against copying the same
 // bytes with memcpy: the cost of one pass over the pixels, and of the scan's
 // chain of them carried out step by step and composed into one pass.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -24,8 +25,17 @@ int main() {
         bench::BestMilliseconds(7, [&] { std::memcpy(copy.data(), page->Pixels(), bytes); });
     std::printf("page 2480 x 3508 x 24 bits, %zu bytes; memcpy %.2f ms\n", bytes, memcpyMs);
 
+    // Every run starts from the photograph: a table pass over levels that
+    // earlier runs have pushed to the extremes would find its look-ups all
+    // in the cache.
+    const std::vector<std::uint8_t> photograph(page->Pixels(), page->Pixels() + bytes);
     auto measure = [&](const char* what, auto&& operation) {
-        bench::Report(what, bench::BestMilliseconds(5, operation), "memcpy", memcpyMs);
+        double best = 1e300;
+        for (int run = 0; run < 5; ++run) {
+            std::memcpy(page->Pixels(), photograph.data(), bytes);
+            best = std::min(best, bench::BestMilliseconds(1, operation));
+        }
+        bench::Report(what, best, "memcpy", memcpyMs);
     };
     measure("brightness +20", [&] { AdjustBrightness(*page, 20); });
     measure("contrast (intensity 50, mask 7)",

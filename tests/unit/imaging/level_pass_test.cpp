@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <random>
+#include <vector>
 
 #include "imaging/adjustments.h"
 #include "imaging/mirror.h"
@@ -61,14 +62,18 @@ AdjustmentSettings RandomSettings(Generator& random) {
 
 using Colours = RgbQuad (*)(Generator&, int index);
 
-// Every byte random, padding included, and the colour table as given.
+// Every byte random, padding included.
+void FillRandom(Image& image, Generator& random) {
+    for (std::int32_t r = 0; r < image.Height(); ++r)
+        std::generate_n(image.Row(r), image.BytesPerLine(),
+                        [&] { return static_cast<std::uint8_t>(Between(random, 0, 255)); });
+}
+
 std::unique_ptr<Image> RandomImage(GlobalMemory& memory, Generator& random, int bitCount,
                                    Colours colour) {
     auto image = Image::Create(memory, Between(random, 1, 19), Between(random, 1, 6),
                                static_cast<std::uint16_t>(bitCount));
-    for (std::int32_t r = 0; r < image->Height(); ++r)
-        std::generate_n(image->Row(r), image->BytesPerLine(),
-                        [&] { return static_cast<std::uint8_t>(Between(random, 0, 255)); });
+    FillRandom(*image, random);
     auto palette = image->Palette();
     for (std::size_t i = 0; i < palette.size(); ++i)
         palette[i] = colour(random, static_cast<int>(i));
@@ -125,6 +130,31 @@ TEST(LevelPass, TheAdjustmentsInOnePassGiveTheBytesOfTheStepByStepChain) {
             ApplyScanAdjustments(*fused, s);
             ApplyScanAdjustments(*reference, s, steps);
             ASSERT_TRUE(SameBytes(fused.get(), reference.get()));
+        }
+    }
+}
+
+TEST(LevelPass, LargePicturesGoThroughTheTableByteForByteAndKeepTheirPadding) {
+    // A megabyte and more, in rows whose pixel bytes are no multiple of eight.
+    GlobalMemoryTable memory;
+    Generator random(8);
+    struct Size {
+        int bits, width, height;
+    };
+    for (const Size size : {Size{8, 1007, 1050}, Size{24, 1001, 350}}) {
+        auto image =
+            Image::Create(memory, size.width, size.height, static_cast<std::uint16_t>(size.bits));
+        FillRandom(*image, random);
+        const std::vector<std::uint8_t> before(image->PackedDib().begin(),
+                                               image->PackedDib().end());
+        ApplyGamma(*image, 22);
+        const LevelTable gamma = GammaTable(22);
+        const std::size_t pixels = before.size() - image->BytesPerLine() * image->Height();
+        for (std::size_t i = pixels; i < before.size(); ++i) {
+            const std::size_t column = (i - pixels) % image->BytesPerLine();
+            const std::uint8_t expected =
+                column < image->PixelBytesPerRow() ? gamma[before[i]] : before[i];
+            ASSERT_EQ(image->PackedDib()[i], expected) << size.bits << " bits, byte " << i;
         }
     }
 }
