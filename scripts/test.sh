@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Every test: installs what is missing, builds the four presets, runs the
+# Every test: installs what is missing, builds the presets and the installer,
+# runs the
 # native unit tests, the same under the sanitizers, bounded fuzzing campaigns,
 # and the Windows binaries'
 # checks and Wine tests. Ends with one "tests: N passed, N failed" line.
@@ -21,6 +22,9 @@ for preset in "${presets[@]}"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
+# The installer carries the 32- and the 64-bit builds.
+say "build installer"
+cmake --build --preset installer
 t2=$(stamp)
 
 trap 'scripts/wine-rig.sh stop' EXIT
