@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds the presets and the installer,
-# runs the
-# native unit tests, the same under the sanitizers, bounded fuzzing campaigns,
-# and the Windows binaries'
-# checks and Wine tests. Ends with one "tests: N passed, N failed" line.
+# runs the native unit tests, the same under the sanitizers, bounded fuzzing
+# campaigns, and the Windows binaries' checks and Wine tests. Ends with one
+# "tests: N passed, N failed" line.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
