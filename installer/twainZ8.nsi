@@ -3,11 +3,15 @@
 ; scanner's COM port and writes the port driver's key; its uninstaller removes
 ; what it wrote and nothing else (never a profiles file or a log).
 ;
-;   makensis -DPAYLOAD=payload.nsh -DOUTFILE=setup.exe twainZ8.nsi
+;   makensis -INPUTCHARSET UTF8 -DPAYLOAD=/abs/payload.nsh -DOUTFILE=setup.exe twainZ8.nsi
+; (the build makes payload.nsh from payload.txt and runs this)
 ;
 ; Silent use: setup.exe /S [/PORT=1..9] [/LANG=EN|FR]; without them an upgrade
 ; keeps the earlier choices, a first install takes COM1 and French.
 Unicode true
+!ifdef X64_STUB
+  Target amd64-unicode
+!endif
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
@@ -24,9 +28,8 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\QXLauncher"
-; An upgrade goes where the first install went.
-InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+; The launcher is a 32-bit program.
+InstallDir "$PROGRAMFILES32\QXLauncher"
 ShowInstDetails show
 ShowUninstDetails show
 
@@ -52,8 +55,33 @@ UninstPage instfiles
   Quit
 !macroend
 
+; Whether Windows is 64-bit (a 64-bit stub knows it already), and the uninstall
+; entry in the system's own registry view whatever the stub, so that a 32-bit
+; and a 64-bit build of this script upgrade each other.
+Var OnX64
+!macro UseSystemRegistryView
+  !ifdef X64_STUB
+    StrCpy $OnX64 1
+  !else
+    StrCpy $OnX64 0
+    ${If} ${RunningX64}
+      StrCpy $OnX64 1
+    ${EndIf}
+  !endif
+  ${If} $OnX64 = 1
+    SetRegView 64
+  ${EndIf}
+!macroend
+
 Function .onInit
-  ; An upgrade offers the earlier choices.
+  !insertmacro UseSystemRegistryView
+  ; An upgrade goes where the first install went (unless /D= says otherwise)
+  ; and offers the earlier choices.
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} $INSTDIR == "$PROGRAMFILES32\QXLauncher"
+    StrCpy $INSTDIR $0
+  ${EndIf}
   ReadRegStr $Port HKLM "${UNINSTALL_KEY}" "Port"
   ReadRegStr $SourceLanguage HKLM "${UNINSTALL_KEY}" "Language"
   ${If} $Port == ""
@@ -153,6 +181,10 @@ Section "Install"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Language" $SourceLanguage
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "PortValueCreated" $1
 SectionEnd
+
+Function un.onInit
+  !insertmacro UseSystemRegistryView
+FunctionEnd
 
 Section "Uninstall"
   !insertmacro Z8_REMOVE_FILES

@@ -21,9 +21,10 @@ for preset in "${presets[@]}"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
-# The installer carries the 32- and the 64-bit builds.
-say "build installer"
+# The installers carry the 32- and the 64-bit builds.
+say "build the installers"
 cmake --build --preset installer
+cmake --build --preset installer-x64
 t2=$(stamp)
 
 trap 'scripts/wine-rig.sh stop' EXIT

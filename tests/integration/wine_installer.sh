@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# wine_installer.sh RIG SETUP.exe PAYLOAD Z8SCAN32.exe Z8SCAN64.exe Z8EMU
+# wine_installer.sh RIG SETUP.exe PAYLOAD Z8SCAN.exe OTHER_Z8SCAN.exe Z8EMU
 # The installer in a fresh prefix of its own: silent installs with a port and
 # English, a second run that upgrades in place (one uninstall entry, the new
-# port), a bad command line refused with exit code 2 and nothing changed;
-# Wine's manager lists the 32- and 64-bit sources with the English identity,
-# a session opens the source against the emulator on the chosen port, and the
-# uninstaller leaves no file or key of ours but keeps the profiles file.
-# The installer is a 32-bit program: skipped (77) where those cannot run.
+# port, the language kept), a bad command line refused with exit code 2 and
+# nothing changed; Wine's manager lists the 32- and the 64-bit source with the
+# English identity (each through the z8scan of its width, where it can run), a
+# session of Z8SCAN opens the source against the emulator on the chosen port,
+# and the uninstaller leaves no file or key of ours but keeps the profiles
+# file. A 32-bit installer is skipped (77) where 32-bit programs cannot run.
 set -euo pipefail
-rig=$1 setup=$2 payload=$3 z8scan32=$4 z8scan64=$5 emulator=$6
+rig=$1 setup=$2 payload=$3 z8scan=$4 other_z8scan=$5 emulator=$6
 
 "$rig" can-run "$setup" || exit $?
 [ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
@@ -23,7 +24,12 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\twainZ8'
 
 status=0
 fail() { echo "FAIL: $*"; status=1; }
-reg_query() { "$rig" run reg query "$@" /reg:32 2>/dev/null || true; }
+# Empty for a missing key (Wine's reg reports it on stdout).
+reg_query() {
+  local out
+  out=$("$rig" run reg query "$@" /reg:64 2>/dev/null) || return 0
+  tr -d '\r' <<<"$out"
+}
 port_value() { reg_query "$port_key" /v 2 | awk '$1 == "2" { print $3 }'; }
 install() {
   local rc=0
@@ -42,7 +48,7 @@ install() {
 entries=$(reg_query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s |
   grep -c 'DisplayName.*VARUR UZ Edazi' || true)
 [ "$entries" -eq 1 ] || fail "$entries uninstall entries, not one"
-instdir=$(reg_query "$uninstall_key" /v InstallLocation | sed -n 's/.*REG_SZ *//p' | tr -d '\r')
+instdir=$(reg_query "$uninstall_key" /v InstallLocation | sed -n 's/.*REG_SZ *//p')
 [ -n "$instdir" ] || fail "no InstallLocation in the uninstall entry"
 instdir=$drive_c/${instdir:3}
 instdir=${instdir//\\//}
@@ -64,16 +70,17 @@ done
 # Wine's manager discovers only sane.ds: the installed sources under that name.
 cp "$windows/twain_32/z8twain/twainZ8.ds" "$windows/twain_32/sane.ds"
 cp "$windows/twain_64/z8twain/twainZ8.ds" "$windows/twain_64/sane.ds"
-for z8scan in "$z8scan32" "$z8scan64"; do
-  "$rig" run "$z8scan" list | grep -qxF "  VersionInfo: February 2003" ||
-    fail "$(basename "$(dirname "$(dirname "$z8scan")")"): no English identity listed"
+for program in "$z8scan" "$other_z8scan"; do
+  "$rig" can-run "$program" >/dev/null 2>&1 || continue
+  "$rig" run "$program" list | grep -qxF "  VersionInfo: February 2003" ||
+    fail "$program: no English identity listed"
 done
 
 # The emulator on COM1, the port the upgrade chose.
 source "$(dirname "$0")/emulator_env.sh"
 start_emulator --flatbed 2 --feeder 1
 printf '%s\n' 'wait-window scanning' 'wait-text 1050 "Resolution"' >"$work/dialog.txt"
-"$rig" run "$z8scan32" session --source "VARUR UZ Edazi 1.0" --script "Z:$work/dialog.txt" |
+"$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --script "Z:$work/dialog.txt" |
   grep -c '^ok ' | grep -qx 2 || fail "the session with the installed source failed"
 stop_emulator
 
@@ -82,9 +89,9 @@ stop_emulator
 rm -f "$windows/twain_32/sane.ds" "$windows/twain_64/sane.ds"
 printf '[Photo]\nXRESOLUTION=300\n' >"$windows/ViruvoVozav.ini"
 "$rig" run "$instdir/Uninstall.exe" /S >/dev/null 2>&1 || fail "the uninstaller failed"
-for _ in $(seq 120); do
-  [ -z "$(reg_query "$uninstall_key")" ] && break
-  sleep 0.5
+deadline=$((SECONDS + 60))
+while [ -n "$(reg_query "$uninstall_key")" ] && [ "$SECONDS" -lt "$deadline" ]; do
+  sleep 1
 done
 [ -z "$(reg_query "$uninstall_key")" ] || fail "the uninstall entry stayed"
 for f in "${files[@]}" "$instdir/Uninstall.exe"; do
