@@ -12,6 +12,7 @@ PACKAGES=(
   wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils
   googletest libgtest-dev libgmock-dev libjpeg62-turbo-dev clang lld libclang-rt-14-dev
   fonts-liberation libtiff-tools libjpeg-turbo-progs imagemagick dpkg-dev nasm locales ccache
+  nsis p7zip-full
 )
 
 apt_updated=0
