@@ -164,6 +164,12 @@ public:
         rig_.ui.dialogMessage = &dialogMessage_;
         app_.Id = kAppId;
         if (in_.Byte() % 4 == 0) std::strcpy(app_.ProductName, "Lumeto Application");
+        // Now and then the dialog side or the memory fails.
+        const uint8_t failures = in_.Byte();
+        rig_.ui.windowCreated = failures % 8 != 6;
+        rig_.ui.threadStarted = failures % 8 != 7;
+        if (failures / 8 % 4 >= 2)
+            Memory().SetAllocationLimit(failures / 8 % 4 == 2 ? 6000 : 12000);
     }
 
     void Step() {
