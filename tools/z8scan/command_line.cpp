@@ -61,9 +61,10 @@ std::string ParseStep(const std::vector<std::string>& args, size_t& i, Capabilit
 }  // namespace
 
 const char* UsageText() {
-    return "usage: z8scan <command> [options]\n"
+    return "usage: z8scan [--manager twain32|twaindsm] <command> [options]\n"
            "\n"
-           "Drives TWAIN data sources through the source manager (twain_32.dll).\n"
+           "Drives TWAIN data sources through the source manager: twain_32.dll, or with\n"
+           "--manager twaindsm the 2.x manager TWAINDSM.dll.\n"
            "\n"
            "commands:\n"
            "  list          list every source the manager finds, with its identity\n"
@@ -236,6 +237,27 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
     result.ok = true;
     return result;
+}
+
+ManagerChoice TakeManagerOption(std::vector<std::string>& args) {
+    ManagerChoice choice;
+    if (args.empty() || args[0] != "--manager") {
+        choice.ok = true;
+        choice.library = "twain_32.dll";
+        return choice;
+    }
+    const std::string name = args.size() > 1 ? args[1] : "";
+    if (name == "twain32") {
+        choice.library = "twain_32.dll";
+    } else if (name == "twaindsm") {
+        choice.library = "TWAINDSM.dll";
+    } else {
+        choice.error = "--manager takes twain32 or twaindsm";
+        return choice;
+    }
+    args.erase(args.begin(), args.begin() + 2);
+    choice.ok = true;
+    return choice;
 }
 
 }  // namespace z8scan
