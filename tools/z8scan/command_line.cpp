@@ -75,6 +75,8 @@ const char* UsageText() {
            "  caps STEP...  open a source, take the capability steps in order, close it;\n"
            "                the word caps may be left out before the first step\n"
            "  acquire       scan pages and write them as BMP files (z8scan acquire --help)\n"
+           "  sessions      many acquisitions in one process, its resources watched\n"
+           "                (z8scan sessions --help)\n"
            "  help          show this text (also -h, --help)\n"
            "\n"
            "capability steps (CAP: a name such as ICAP_PIXELTYPE, a number such as\n"

@@ -14,6 +14,7 @@
 #include "tools/z8scan/dsm_client.h"
 #include "tools/z8scan/identity_text.h"
 #include "tools/z8scan/session.h"
+#include "tools/z8scan/sessions.h"
 
 namespace {
 
@@ -107,6 +108,24 @@ int RunAcquireCommand(const std::string& manager, const std::vector<std::string>
     return z8scan::RunAcquire(dsm, parsed.options);
 }
 
+int RunSessionsCommand(const std::string& manager, const std::vector<std::string>& args) {
+    const z8scan::SessionsParse parsed = z8scan::ParseSessions(args);
+    if (parsed.help) {
+        Print(z8scan::SessionsUsage());
+        return 0;
+    }
+    if (!parsed.ok) {
+        std::fprintf(stderr, "z8scan: %s\n\n%s", parsed.error.c_str(), z8scan::SessionsUsage());
+        return 2;
+    }
+    z8scan::DsmClient dsm(manager);
+    if (!dsm.Open()) {
+        std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
+        return 1;
+    }
+    return z8scan::RunSessions(dsm, parsed.options);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,6 +136,10 @@ int main(int argc, char** argv) {
     if (!manager.ok) {
         std::fprintf(stderr, "z8scan: %s\n\n%s", manager.error.c_str(), z8scan::UsageText());
         return 2;
+    }
+    if (!args.empty() && args[0] == "sessions") {
+        return RunSessionsCommand(manager.library,
+                                  std::vector<std::string>(args.begin() + 1, args.end()));
     }
     if (!args.empty() && args[0] == "acquire") {
         return RunAcquireCommand(manager.library,
