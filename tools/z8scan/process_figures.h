@@ -4,8 +4,9 @@
 
 namespace z8scan {
 
-// This process's handles (GetProcessHandleCount), private bytes
-// (PrivateUsage), threads (a toolhelp snapshot) and top-level windows.
+// This process's handles (GetProcessHandleCount, or the valid handle values
+// where it answers 0), private bytes (the private commit charge), threads (a
+// toolhelp snapshot) and top-level windows.
 ProcessFigures TakeProcessFigures();
 
 }  // namespace z8scan

@@ -19,9 +19,9 @@ int RunSessions(DsmClient& dsm, const SessionsOptions& options) {
             std::printf("session %d failed\n", n);
             ++failed;
         }
-        last = TakeProcessFigures();
-        if (n == 1) first = last;
         if (n == 1 || n % 10 == 0 || n == options.count) {
+            last = TakeProcessFigures();
+            if (n == 1) first = last;
             std::printf("after session %d: %s\n", n, DescribeFigures(last).c_str());
         }
         std::fflush(stdout);
