@@ -8,54 +8,41 @@
 namespace z8 {
 namespace {
 
-// What reached a manager's DSM_Entry: "TWAINDSM 0x0101 from 7 to 41".
+// What reached a manager's DSM_Entry, as "TWAINDSM 257 from 7 to 41".
 std::vector<std::string> delivered;
 
-std::string Describe(const char* manager, pTW_IDENTITY origin, pTW_IDENTITY dest, TW_UINT32 dg,
-                     TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
-    const bool asNotification = dg == DG_CONTROL && dat == DAT_NULL && data == nullptr;
-    return std::string(manager) + (asNotification ? "" : " (not DAT_NULL)") + " " +
-           std::to_string(msg) + " from " + std::to_string(origin->Id) + " to " +
-           std::to_string(dest->Id);
-}
-
-TW_UINT16 TW_CALLINGSTYLE TwainDsmEntry(pTW_IDENTITY origin, pTW_IDENTITY dest, TW_UINT32 dg,
-                                        TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
-    delivered.push_back(Describe("TWAINDSM", origin, dest, dg, dat, msg, data));
+template <const char* kName>
+TW_UINT16 TW_CALLINGSTYLE Entry(pTW_IDENTITY origin, pTW_IDENTITY dest, TW_UINT32 dg, TW_UINT16 dat,
+                                TW_UINT16 msg, TW_MEMREF data) {
+    const bool notification = dg == DG_CONTROL && dat == DAT_NULL && data == nullptr;
+    delivered.push_back(std::string(kName) + (notification ? " " : " not DAT_NULL ") +
+                        std::to_string(msg) + " from " + std::to_string(origin->Id) + " to " +
+                        std::to_string(dest->Id));
     return TWRC_SUCCESS;
 }
+constexpr char kTwainDsm[] = "TWAINDSM", kTwain32[] = "twain_32";
 
-TW_UINT16 TW_CALLINGSTYLE Twain32Entry(pTW_IDENTITY origin, pTW_IDENTITY dest, TW_UINT32 dg,
-                                       TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
-    delivered.push_back(Describe("twain_32", origin, dest, dg, dat, msg, data));
-    return TWRC_SUCCESS;
-}
-
-int twainDsmModule, twain32Module;
-
-// The process's modules: which are loaded, which files load; every Load and
-// Release recorded.
+// The process's modules: whether TWAINDSM.dll is in it, which files load as
+// twain_32.dll; every Load and Release recorded.
 class FakeModules final : public ManagerModules {
 public:
     ManagerModule Loaded(const std::string& name) override {
-        if (name != "TWAINDSM.dll" || !twainDsmLoaded) return {};
-        return {&twainDsmModule, twainDsmHasEntry ? TwainDsmEntry : nullptr};
+        if (name != "TWAINDSM.dll" || !twainDsm) return {};
+        return {&twainDsm, twainDsmEntry ? Entry<kTwainDsm> : nullptr};
     }
     ManagerModule Load(const std::string& file) override {
         calls.push_back("load " + file);
         for (const std::string& loadable : files) {
-            if (loadable == file) return {&twain32Module, Twain32Entry};
+            if (loadable == file) return {&files, Entry<kTwain32>};
         }
         return {};
     }
     void Release(const ManagerModule& module) override {
-        calls.push_back(module.handle == &twain32Module ? "release twain_32" : "release other");
+        calls.push_back(module.handle == &files ? "release" : "release another");
     }
 
-    bool twainDsmLoaded = false;
-    bool twainDsmHasEntry = true;
-    std::vector<std::string> files;
-    std::vector<std::string> calls;
+    bool twainDsm = false, twainDsmEntry = true;
+    std::vector<std::string> files, calls;
 };
 
 class FakePaths final : public SystemPaths {
@@ -64,76 +51,70 @@ public:
     std::string directory;
 };
 
-struct RouteCase {
-    const char* what;
-    bool twainDsmLoaded;
-    bool twainDsmHasEntry;
-    const char* windowsDirectory;
-    std::vector<std::string> loadable;
-    std::vector<std::string> delivered;
-    std::vector<std::string> calls;
-};
-
 TEST(ManagerRoute, NotificationsReachTheManagerThatLoadedTheSource) {
-    const std::string fromWindows = "load C:\\windows\\twain_32.dll";
-    const RouteCase cases[] = {
+    const std::string windows = "C:\\windows\\twain_32.dll", search = "twain_32.dll";
+    const struct {
+        const char* what;
+        bool twainDsm, twainDsmEntry;
+        const char* windowsDirectory;
+        std::vector<std::string> loadable, delivered, calls;
+    } cases[] = {
         {"the 2.x manager in the process",
          true,
          true,
          "C:\\windows",
-         {"twain_32.dll"},
+         {windows},
          {"TWAINDSM 257 from 7 to 41"},
          {}},
         {"a 2.x manager without an entry: never the half-loaded twain_32",
          true,
          false,
          "C:\\windows",
-         {"C:\\windows\\twain_32.dll"},
+         {windows},
          {},
          {}},
         {"the Windows directory's manager",
          false,
          true,
          "C:\\windows\\",
-         {"C:\\windows\\twain_32.dll"},
+         {windows},
          {"twain_32 257 from 7 to 41"},
-         {fromWindows, "release twain_32"}},
+         {"load " + windows, "release"}},
         {"the normal search when that one does not load",
          false,
          true,
          "C:\\windows",
-         {"twain_32.dll"},
+         {search},
          {"twain_32 257 from 7 to 41"},
-         {fromWindows, "load twain_32.dll", "release twain_32"}},
+         {"load " + windows, "load " + search, "release"}},
         {"no Windows directory",
          false,
          true,
          "",
-         {"twain_32.dll"},
+         {search},
          {"twain_32 257 from 7 to 41"},
-         {"load twain_32.dll", "release twain_32"}},
+         {"load " + search, "release"}},
         {"no manager at all",
          false,
          true,
          "C:\\windows",
          {},
          {},
-         {fromWindows, "load twain_32.dll"}},
+         {"load " + windows, "load " + search}},
     };
-    for (const RouteCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         FakeModules modules;
-        modules.twainDsmLoaded = c.twainDsmLoaded;
-        modules.twainDsmHasEntry = c.twainDsmHasEntry;
+        modules.twainDsm = c.twainDsm;
+        modules.twainDsmEntry = c.twainDsmEntry;
         modules.files = c.loadable;
         FakePaths paths;
         paths.directory = c.windowsDirectory;
-        ManagerRoute route(modules, paths);
         TW_IDENTITY source{}, application{};
         source.Id = 7;
         application.Id = 41;
         delivered.clear();
-        route.Send(source, application, MSG_XFERREADY);
+        ManagerRoute(modules, paths).Send(source, application, MSG_XFERREADY);
         EXPECT_EQ(delivered, c.delivered);
         EXPECT_EQ(modules.calls, c.calls);
     }
