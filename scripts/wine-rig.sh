@@ -237,7 +237,7 @@ case $cmd in
     fi
     ;;
   *)
-    sed -n '2,14p' "$0" >&2
+    sed -n '2,16p' "$0" >&2
     exit 2
     ;;
 esac
