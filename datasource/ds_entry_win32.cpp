@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "datasource/data_source.h"
-#include "datasource/manager_link_win32.h"
+#include "datasource/manager_modules_win32.h"
+#include "datasource/manager_route.h"
 #include "datasource/ruler_unit.h"
 #include "datasource/source_identity.h"
 #include "datasource/source_ui_win32.h"
@@ -48,8 +49,9 @@ private:
     HINSTANCE resourceLibrary_ = nullptr;
     HINSTANCE previousResources_ = nullptr;
     HANDLE instanceMutex_ = nullptr;
-    Win32ManagerLink manager_;
     Win32Services services_;
+    Win32ManagerModules managerModules_;
+    ManagerRoute manager_{managerModules_, services_.paths};
     std::unique_ptr<ScanningSession> session_;
     std::unique_ptr<ui::CScannerDialog> dialog_;
     std::unique_ptr<Win32SourceUi> ui_;

@@ -42,18 +42,28 @@ bool Win32SerialDevice::Purge() {
     return IsOpen() && PurgeComm(handle, PURGE_TXCLEAR | PURGE_RXCLEAR) != 0;
 }
 
+bool Win32SerialDevice::PortAlive() {
+    DWORD errors = 0;
+    COMSTAT status{};
+    return ClearCommError(handle, &errors, &status) != 0;
+}
+
 bool Win32SerialDevice::Read(uint8_t* buffer, uint32_t count, uint32_t& transferred) {
+    transferred = 0;
+    if (!IsOpen()) return false;
     DWORD moved = 0;
-    const bool ok = IsOpen() && ReadFile(handle, buffer, count, &moved, nullptr) != 0;
+    const bool ok = ReadFile(handle, buffer, count, &moved, nullptr) != 0;
     transferred = moved;
-    return ok;
+    return (ok && moved == count) || PortAlive();
 }
 
 bool Win32SerialDevice::Write(const uint8_t* buffer, uint32_t count, uint32_t& transferred) {
+    transferred = 0;
+    if (!IsOpen()) return false;
     DWORD moved = 0;
-    const bool ok = IsOpen() && WriteFile(handle, buffer, count, &moved, nullptr) != 0;
+    const bool ok = WriteFile(handle, buffer, count, &moved, nullptr) != 0;
     transferred = moved;
-    return ok;
+    return (ok && moved == count) || PortAlive();
 }
 
 }  // namespace z8

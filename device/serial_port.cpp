@@ -94,7 +94,10 @@ bool CSerialPort::Transfer(uint32_t count, uint32_t& transferred, Call call) {
     transferred = 0;
     for (uint32_t tries = 0; tries < attempts && transferred != count; ++tries) {
         const uint32_t left = count - transferred;
-        transferred += std::min(call(transferred, left), left);
+        uint32_t moved = 0;
+        const bool working = call(transferred, left, moved);
+        transferred += std::min(moved, left);
+        if (!working) break;
         if (transferred != count) {
             PumpMessages();
         }
@@ -103,18 +106,14 @@ bool CSerialPort::Transfer(uint32_t count, uint32_t& transferred, Call call) {
 }
 
 bool CSerialPort::Read(uint8_t* buffer, uint32_t count, uint32_t& transferred) {
-    return Transfer(count, transferred, [&](uint32_t offset, uint32_t left) {
-        uint32_t moved = 0;
-        device_.Read(buffer + offset, left, moved);
-        return moved;
+    return Transfer(count, transferred, [&](uint32_t offset, uint32_t left, uint32_t& moved) {
+        return device_.Read(buffer + offset, left, moved);
     });
 }
 
 bool CSerialPort::Write(const uint8_t* buffer, uint32_t count, uint32_t& transferred) {
-    return Transfer(count, transferred, [&](uint32_t offset, uint32_t left) {
-        uint32_t moved = 0;
-        device_.Write(buffer + offset, left, moved);
-        return moved;
+    return Transfer(count, transferred, [&](uint32_t offset, uint32_t left, uint32_t& moved) {
+        return device_.Write(buffer + offset, left, moved);
     });
 }
 

@@ -53,7 +53,8 @@ public:
 
     // True when exactly count bytes moved within `attempts` calls. A short
     // call keeps what it moved: the next call continues at that offset and
-    // asks for the remainder. transferred tells how many bytes moved.
+    // asks for the remainder. A failed call (the port has gone) ends it at
+    // once. transferred tells how many bytes moved.
     bool Read(uint8_t* buffer, uint32_t count, uint32_t& transferred);
     bool Write(const uint8_t* buffer, uint32_t count, uint32_t& transferred);
     // Reads and throws away at most count bytes, within `attempts` calls, and
@@ -66,8 +67,8 @@ public:
     uint32_t Attempts() const { return attempts; }
 
 private:
-    // The retry loop of Read and Write; call(offset, left) makes one system
-    // call and returns the bytes it moved.
+    // The retry loop of Read and Write; call(offset, left, moved) makes one
+    // system call, sets the bytes it moved and returns false when it failed.
     template <class Call>
     bool Transfer(uint32_t count, uint32_t& transferred, Call call);
     void Apply(const TimeoutProfile& profile);

@@ -81,3 +81,4 @@ if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; then
 fi
 
 "$(dirname "$0")/build-libjpeg.sh"
+"$(dirname "$0")/build-twaindsm.sh"

@@ -5,6 +5,9 @@
 #   wine-rig.sh prefix                       create the prefix once (about 20 s)
 #   wine-rig.sh install win32|win64 FILE.ds  install a source as sane.ds, and the
 #                                            sample picture its build drew
+#   wine-rig.sh install-dsm win32|win64 FILE.dll
+#                                            install the 2.x manager TWAINDSM.dll
+#                                            beside Wine's manager of that kind
 #   wine-rig.sh run PROGRAM.exe [ARGS...]    run a program in the prefix
 #   wine-rig.sh map-com1 [PATH]              COM1 := PATH (default build/rig/com1,
 #                                            the scanner emulator's link); prints PATH
@@ -189,6 +192,19 @@ case $cmd in
       cp "$sample" "$WINEPREFIX/drive_c/windows/twain_32/z8twain/zevodaz.bmp"
     fi
     ;;
+  install-dsm)
+    arch=$1 file=$2
+    [ "$arch" = win32 ] && skip_if_32bit
+    [ -f "$file" ] || { say "no manager at $file (scripts/build-twaindsm.sh)"; exit 1; }
+    locked setup
+    # The system folder of programs of that kind: a 32-bit program sees
+    # syswow64 as its system32 in a prefix that has one.
+    dir=$WINEPREFIX/drive_c/windows/system32
+    if [ "$arch" = win32 ] && [ -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+      dir=$WINEPREFIX/drive_c/windows/syswow64
+    fi
+    cp "$file" "$dir/TWAINDSM.dll.tmp" && mv "$dir/TWAINDSM.dll.tmp" "$dir/TWAINDSM.dll"
+    ;;
   run)
     is_pe32 "$(program_file "$1")" && skip_if_32bit
     locked setup
@@ -224,7 +240,7 @@ case $cmd in
     fi
     ;;
   *)
-    sed -n '2,11p' "$0" >&2
+    sed -n '2,16p' "$0" >&2
     exit 2
     ;;
 esac

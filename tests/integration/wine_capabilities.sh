@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # wine_capabilities.sh RIG ARCH SOURCE.ds Z8SCAN.exe Z8EMU
-# Capability negotiation through Wine's twain_32.dll with an open source (the
+# Capability negotiation through the manager (Wine's twain_32.dll, or
+# TWAINDSM.dll when Z8_TWAINDSM names it) with an open source (the
 # emulator answers its start-up query): every capability answers, values are
 # set and read back, refusals carry their condition codes, and every
 # container the source hands over is freed.
@@ -10,12 +11,13 @@ rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5
 [ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
 source "$(dirname "$0")/emulator_env.sh"
 "$rig" install "$arch" "$source"
+source "$(dirname "$0")/manager_env.sh"
 start_emulator --flatbed 2 --feeder 1
 
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 expect() { grep -qxF -- "$2" <<<"$1" || fail "missing line '$2'"; }
-caps() { "$rig" run "$z8scan" caps --source "VARUR UZ Edazi 1.0" "$@"; }
+caps() { z8 caps --source "VARUR UZ Edazi 1.0" "$@"; }
 
 out=$(caps get all) || fail "get all failed"
 printf '%s\n' "$out"

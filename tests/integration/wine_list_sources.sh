@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # wine_list_sources.sh RIG ARCH SOURCE.ds Z8SCAN.exe
-# Wine's own twain_32.dll must find our source and report its identity.
+# The manager (Wine's own twain_32.dll, or TWAINDSM.dll when Z8_TWAINDSM names
+# it) must find our source and report its identity.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4
 
 "$rig" install "$arch" "$source"
-out=$("$rig" run "$z8scan" list)
+source "$(dirname "$0")/manager_env.sh"
+out=$(z8 list)
 printf '%s\n' "$out"
 
 # Our source's block: from its ProductName back to the "source N" line.

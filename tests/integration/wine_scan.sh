@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # wine_scan.sh RIG ARCH SOURCE.ds Z8SCAN.exe Z8EMU ARTEFACTS
-# Scans through Wine's twain_32.dll against the emulator on COM1: without the
+# Scans through the manager (Wine's twain_32.dll, or
+# TWAINDSM.dll when Z8_TWAINDSM names it) against the emulator on COM1: without the
 # dialog the scan runs inside MSG_ENABLEDS, the progress window shows the
 # transfer and the application hears MSG_XFERREADY; with the dialog, Scan
 # pressed by z8scan's driver scans and notifies, the stop button sends
@@ -12,6 +13,7 @@ rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 [ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
 source "$(dirname "$0")/emulator_env.sh"
 "$rig" install "$arch" "$source"
+source "$(dirname "$0")/manager_env.sh"
 mkdir -p "$artefacts"
 work=$(mktemp -d)
 trap 'stop_emulator; rm -rf "$work"' EXIT
@@ -19,7 +21,7 @@ trap 'stop_emulator; rm -rf "$work"' EXIT
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 expect() { grep -qxF -- "$2" <<<"$1" || fail "missing line '$2'"; }
-session() { "$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose "$@"; }
+session() { z8 session --source "VARUR UZ Edazi 1.0" --verbose "$@"; }
 # A script, then its session; prints both outputs.
 scripted() {
   local name=$1

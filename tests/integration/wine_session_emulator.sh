@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # wine_session_emulator.sh RIG ARCH SOURCE.ds Z8SCAN.exe Z8EMU ARTEFACTS
-# Whole application sessions through Wine's twain_32.dll against the scanner
+# Whole application sessions through the manager (Wine's twain_32.dll, or
+# TWAINDSM.dll when Z8_TWAINDSM names it) against the scanner
 # emulator on COM1: open, enable with and without the dialog, disable, close,
 # twice in one process; a second process cannot load the source meanwhile;
 # without a scanner the source does not open. A screenshot of the dialog is
@@ -11,6 +12,7 @@ rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 [ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
 source "$(dirname "$0")/emulator_env.sh"
 "$rig" install "$arch" "$source"
+source "$(dirname "$0")/manager_env.sh"
 mkdir -p "$artefacts"
 work=$(mktemp -d)
 trap 'stop_emulator; rm -rf "$work"' EXIT
@@ -21,7 +23,7 @@ count() { grep -cxF -- "$2" <<<"$1" || true; }
 
 start_emulator --flatbed 2 --feeder 1
 
-session() { "$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose "$@"; }
+session() { z8 session --source "VARUR UZ Edazi 1.0" --verbose "$@"; }
 
 # With the dialog, two cycles; the screenshot is taken while the first holds.
 session --ui --hold 4 --cycles 2 >"$work/ui" 2>&1 &
@@ -30,7 +32,7 @@ sleep 2.5
 DISPLAY=$(cat "$(dirname "$link")/xvfb.display") import -window root "$artefacts/scanner_dialog_$arch.png" ||
   fail "no screenshot"
 # Meanwhile a second process cannot load the source.
-second=$("$rig" run "$z8scan" list || true)
+second=$(z8 list || true)
 wait "$pid" || fail "the session with the dialog failed"
 out=$(cat "$work/ui")
 printf '%s\n' "$out"
@@ -75,7 +77,7 @@ grep -q '^MSG_OPENDS -> rc 1' <<<"$out" || fail "MSG_OPENDS was not refused"
 
 # Capabilities are not negotiated with a source that did not open.
 set +e
-out=$("$rig" run "$z8scan" caps --source "VARUR UZ Edazi 1.0" get all set CAP_XFERCOUNT int16 -1)
+out=$(z8 caps --source "VARUR UZ Edazi 1.0" get all set CAP_XFERCOUNT int16 -1)
 rc=$?
 set -e
 printf '%s\n' "$out"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # wine_transfers.sh RIG ARCH SOURCE.ds Z8SCAN.exe Z8EMU PAGE_CHECK ARTEFACTS
-# Transfers through Wine's twain_32.dll against the scanner emulator on COM1,
+# Transfers through the manager (Wine's twain_32.dll, or
+# TWAINDSM.dll when Z8_TWAINDSM names it) against the scanner emulator on COM1,
 # with z8scan acquire writing every page as a BMP file that the native
 # PAGE_CHECK compares pixel by pixel with the emulator's page: every pixel
 # type by native transfer and by memory strips in a pointer and in a handle,
@@ -16,6 +17,7 @@ rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 check=$6 artefacts=$7
 [ -x "$check" ] || { echo "FAIL: no page checker at $check"; exit 1; }
 source "$(dirname "$0")/emulator_env.sh"
 "$rig" install "$arch" "$source"
+source "$(dirname "$0")/manager_env.sh"
 mkdir -p "$artefacts"
 work=$(mktemp -d)
 trap 'stop_emulator; rm -rf "$work"' EXIT
@@ -26,7 +28,7 @@ fail() { echo "FAIL: $*"; status=1; }
 expect() { grep -qxF -- "$2" <<<"$1" || fail "missing line '$2'"; }
 # 200 x 100 pixels from (50, 25) at 100 dpi.
 area=(--dpi 100 --frame 0.5,0.25,2.5,1.25)
-acquire() { "$rig" run "$z8scan" acquire --source "VARUR UZ Edazi 1.0" "$@"; }
+acquire() { z8 acquire --source "VARUR UZ Edazi 1.0" "$@"; }
 # acquire ARGS... with its output printed and kept in $out; false when it fails.
 run() {
   rm -f page-*.bmp

@@ -59,7 +59,7 @@ std::optional<Fault> FaultNamed(const std::string& name) {
                    {"zero-lines", Fault::ZeroLines},   {"zero-height", Fault::ZeroHeight},
                    {"bands-first", Fault::BandsFirst}, {"stall", Fault::Stall},
                    {"hang-up", Fault::HangUp},         {"second-geometry", Fault::SecondGeometry},
-                   {"short-lines", Fault::ShortLines}};
+                   {"short-lines", Fault::ShortLines}, {"drop-line", Fault::DropLine}};
     for (const auto& entry : kFaults) {
         if (name == entry.name) {
             return entry.fault;
@@ -119,7 +119,8 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             s.fault = *fault;
         } else if (option == "--pages" || option == "--lines-per-band" ||
                    option == "--bytes-per-second" || option == "--fault-page" ||
-                   option == "--stall-ms" || option == "--idle-timeout") {
+                   option == "--stall-ms" || option == "--idle-timeout" ||
+                   option == "--split-writes" || option == "--line-pattern") {
             if (!number) {
                 return bad();
             }
@@ -136,6 +137,13 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
                 s.faultPage = *number;
             } else if (option == "--stall-ms") {
                 s.stallMs = *number;
+            } else if (option == "--split-writes") {
+                if (*number > kLongestSplitPauseMs) {
+                    return bad();
+                }
+                s.splitPauseMs = *number;
+            } else if (option == "--line-pattern") {
+                s.linePattern = *number;
             } else {
                 s.idleTimeout = *number;
             }
@@ -164,10 +172,16 @@ const char* Usage() {
            "                          66,000 bytes (32)\n"
            "  --bytes-per-second N    throttle the line (0: no limit)\n"
            "  --fault NAME            bad-code, oversize, zero-lines, zero-height,\n"
-           "                          bands-first, stall, hang-up, second-geometry or\n"
-           "                          short-lines\n"
+           "                          bands-first, stall, hang-up, second-geometry,\n"
+           "                          short-lines or drop-line (the line closes inside\n"
+           "                          a band, at a point the line pattern chooses)\n"
            "  --fault-page N          the page that has the fault (1)\n"
            "  --stall-ms N            length of the stall fault (5000)\n"
+           "  --split-writes MS       send in pieces of 1 to 64 bytes with pauses of 0\n"
+           "                          to MS ms (at most 50), a frame's pauses adding up\n"
+           "                          to 1 s at most (0: whole writes)\n"
+           "  --line-pattern N        the number the pieces, pauses and drop point\n"
+           "                          follow: the same N plays the same line (1)\n"
            "  --transcript FILE       write a >>/<< hex transcript (- for stderr)\n"
            "  --idle-timeout S        exit after S seconds without traffic (120; 0 never)\n"
            "Statuses are numbers (decimal or 0x..) or names. SIGTERM or SIGINT end it.\n";

@@ -21,6 +21,9 @@ enum class Fault {
     // Every line of every band one byte shorter than the geometry's width
     // needs in its mode (a black and white line of one byte is left empty).
     ShortLines,
+    // The line closes inside a band frame: a band and a byte of it chosen by
+    // the line pattern, the bytes before it sent.
+    DropLine,
 };
 
 // How the emulated scanner behaves; set from the command line.
@@ -42,9 +45,20 @@ struct Script {
     Fault fault = Fault::None;
     uint32_t faultPage = 1;
     uint32_t stallMs = 5000;
+    // Writes split into pieces of 1 to 64 bytes with pauses of 0 to
+    // splitPauseMs between them; 0: whole writes.
+    uint32_t splitPauseMs = 0;
+    uint64_t linePattern = 1;    // drives the split pieces and the drop point
     std::string transcript;      // file of the >>/<< transcript; "-" for stderr
     uint32_t idleTimeout = 120;  // seconds without traffic before exiting; 0 never
 };
+
+// A pause between pieces stays shorter than one read call of the link (50 ms)
+// and a frame's pauses add up to less than half of one read under its normal
+// timeouts (2.5 s), so a split line is slow but never times out.
+inline constexpr uint32_t kLongestSplitPauseMs = 50;
+inline constexpr uint32_t kSplitPauseBudgetMs = 1000;
+inline constexpr uint32_t kLargestSplitPiece = 64;
 
 struct ParsedArgs {
     bool ok = false;

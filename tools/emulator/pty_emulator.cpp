@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "device/frame.h"
+#include "tools/emulator/line_pattern.h"
 #include "tools/emulator/scanner_model.h"
 #include "tools/emulator/transcript.h"
 
@@ -140,6 +141,10 @@ RunEnd PtyEmulator::Run(const std::atomic<bool>& stop) {
     std::vector<uint8_t> input;
     std::vector<uint8_t> output;  // the frame being sent
     size_t sent = 0;
+    bool hangUpAfterOutput = false;
+    LinePattern pattern(script_.linePattern);
+    Clock::time_point pieceDue{};  // a split line's next piece
+    uint32_t framePausedMs = 0;    // the pauses of the frame being sent
     Clock::time_point stallEnd{};
     Clock::time_point lastTraffic = Clock::now();
     Clock::time_point lastRefill = lastTraffic;
@@ -149,13 +154,20 @@ RunEnd PtyEmulator::Run(const std::atomic<bool>& stop) {
         const Clock::time_point now = Clock::now();
         const bool stalled = now < stallEnd;
         if (!stalled && sent == output.size()) {
+            if (hangUpAfterOutput) {
+                AwaitReader(stop);
+                Log("-- hang-up after " + std::to_string(output.size()) + " bytes of a frame");
+                CloseLine();
+                return RunEnd::HungUp;
+            }
             if (auto action = model.Next()) {
-                if (action->kind == Action::Kind::HangUp) {
+                if (action->kind == Action::Kind::HangUp && action->frame.empty()) {
                     AwaitReader(stop);
                     Log("-- hang-up");
                     CloseLine();
                     return RunEnd::HungUp;
                 }
+                hangUpAfterOutput = action->kind == Action::Kind::HangUp;
                 if (action->kind == Action::Kind::Stall) {
                     Log("-- stall " + std::to_string(action->ms) + " ms");
                     stallEnd = now + std::chrono::milliseconds(action->ms);
@@ -164,6 +176,7 @@ RunEnd PtyEmulator::Run(const std::atomic<bool>& stop) {
                 }
                 output = std::move(action->frame);
                 sent = 0;
+                framePausedMs = 0;
             }
         }
         if (script_.bytesPerSecond != 0) {
@@ -173,10 +186,12 @@ RunEnd PtyEmulator::Run(const std::atomic<bool>& stop) {
             lastRefill = now;
         }
         const bool throttled = script_.bytesPerSecond != 0 && allowance < 1;
-        const bool wantOut = !stalled && sent < output.size() && !throttled;
+        const bool pausing = now < pieceDue;
+        const bool wantOut = !stalled && sent < output.size() && !throttled && !pausing;
 
         pollfd p{master_, static_cast<short>(POLLIN | (wantOut ? POLLOUT : 0)), 0};
-        const int wait = throttled || stalled ? 10 : kPollMs;
+        int wait = throttled || stalled ? 10 : kPollMs;
+        if (pausing) wait = std::min<int>(wait, static_cast<int>(MsSince(now, pieceDue)) + 1);
         if (poll(&p, 1, wait) < 0 && errno != EINTR) {
             CloseLine();
             return RunEnd::Failed;
@@ -212,13 +227,22 @@ RunEnd PtyEmulator::Run(const std::atomic<bool>& stop) {
             if (script_.bytesPerSecond != 0) {
                 chunk = std::min({chunk, kWriteChunk, static_cast<size_t>(allowance)});
             }
+            if (script_.splitPauseMs != 0) {
+                chunk = std::min<size_t>(chunk, pattern.Between(1, kLargestSplitPiece));
+            }
             const ssize_t put = write(master_, output.data() + sent, chunk);
             if (put > 0) {
                 sent += static_cast<size_t>(put);
                 allowance -= static_cast<double>(put);
                 lastTraffic = Clock::now();
-                if (sent == output.size()) {
+                if (sent == output.size() && !hangUpAfterOutput) {
                     Log(FormatFrame(kFromScanner, output));
+                }
+                if (script_.splitPauseMs != 0 && framePausedMs < kSplitPauseBudgetMs) {
+                    const uint32_t pause = std::min(pattern.Between(0, script_.splitPauseMs),
+                                                    kSplitPauseBudgetMs - framePausedMs);
+                    framePausedMs += pause;
+                    pieceDue = lastTraffic + std::chrono::milliseconds(pause);
                 }
             }
         }

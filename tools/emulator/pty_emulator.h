@@ -19,7 +19,7 @@ enum class RunEnd {
 
 // The scanner on a pseudo-terminal: the data source opens the slave side (or
 // the symlink to it) as its serial port. Requests are answered by a
-// ScannerModel; the line is throttled and faulted as scripted. The master is
+// ScannerModel; the line is throttled, split and faulted as scripted. The master is
 // non-blocking and every wait is bounded, so the stop flag is seen within
 // 50 ms whatever the other side does.
 class PtyEmulator {

@@ -25,7 +25,8 @@ std::vector<uint8_t> MakeFrame(uint16_t code, std::span<const uint8_t> payload) 
     return frame;
 }
 
-ScannerModel::ScannerModel(Script script) : script_(std::move(script)), sheets_(script_.pages) {}
+ScannerModel::ScannerModel(Script script)
+    : script_(std::move(script)), sheets_(script_.pages), pattern_(script_.linePattern) {}
 
 uint8_t ScannerModel::ReadyStatus() const {
     if (script_.feeder == 0) {
@@ -177,7 +178,7 @@ void ScannerModel::StartPage(const ScanParameterBlock& block) {
     // Faults in the middle of the page come between its two halves.
     const bool midPage =
         fault == Fault::Stall || fault == Fault::HangUp || fault == Fault::SecondGeometry;
-    QueueBands(0, midPage ? height / 2 : height);
+    if (fault != Fault::DropLine) QueueBands(0, midPage ? height / 2 : height);
     if (fault == Fault::SecondGeometry) {
         Reply(kReplyGeometry, {echoed.begin(), echoed.end()});
     } else if (midPage) {
@@ -186,10 +187,27 @@ void ScannerModel::StartPage(const ScanParameterBlock& block) {
         pause.ms = script_.stallMs;
         Queue(std::move(pause));
     }
+    if (fault == Fault::DropLine) {
+        DropInsideABand(height);
+        return;
+    }
     if (midPage) {
         QueueBands(height / 2, height);
     }
     Reply(kReplyEndOfPage, {endStatus});
+}
+
+void ScannerModel::DropInsideABand(uint32_t height) {
+    const uint32_t rowsPerBand = RowsPerBand();
+    const uint32_t bands = (height + rowsPerBand - 1) / rowsPerBand;
+    const uint32_t band = pattern_.Between(0, bands - 1);
+    const uint32_t fromRow = band * rowsPerBand;
+    QueueBands(0, fromRow);
+    Action drop;
+    drop.kind = Action::Kind::HangUp;
+    drop.frame = BandFrame(fromRow, std::min(rowsPerBand, height - fromRow));
+    drop.frame.resize(pattern_.Between(1, static_cast<uint32_t>(drop.frame.size()) - 1));
+    Queue(std::move(drop));
 }
 
 std::optional<Action> ScannerModel::Next() {

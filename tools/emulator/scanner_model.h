@@ -8,6 +8,7 @@
 
 #include "device/scan_parameter_block.h"
 #include "tools/emulator/emulator_script.h"
+#include "tools/emulator/line_pattern.h"
 
 namespace z8::emu {
 
@@ -18,8 +19,10 @@ inline constexpr uint32_t kLargestRequest = 64;
 struct Action {
     enum class Kind { Send, Stall, HangUp };
     Kind kind = Kind::Send;
-    std::vector<uint8_t> frame;  // Send: one whole frame, header and payload
-    uint32_t ms = 0;             // Stall
+    // Send: one whole frame, header and payload; HangUp: bytes sent before
+    // the line closes (the start of a frame, or none)
+    std::vector<uint8_t> frame;
+    uint32_t ms = 0;  // Stall
 };
 
 // The scanner's side of the protocol, without the line: it takes whole
@@ -64,6 +67,9 @@ private:
     std::optional<uint8_t> Refusal(const ScanParameterBlock& block) const;
     uint32_t RowsPerBand() const;
     std::vector<uint8_t> BandFrame(uint32_t fromRow, uint32_t rows) const;
+    // The page's bands up to one chosen by the line pattern, then the line
+    // closing inside that band.
+    void DropInsideABand(uint32_t height);
 
     Script script_;
     size_t nextStatus_ = 0;
@@ -72,6 +78,7 @@ private:
     ScanParameterBlock page_;
     bool shortLines_ = false;  // the current page's lines lose their last byte
     std::deque<Item> queue_;
+    LinePattern pattern_;
 };
 
 // A whole frame: header then payload.

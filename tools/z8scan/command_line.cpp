@@ -61,9 +61,10 @@ std::string ParseStep(const std::vector<std::string>& args, size_t& i, Capabilit
 }  // namespace
 
 const char* UsageText() {
-    return "usage: z8scan <command> [options]\n"
+    return "usage: z8scan [--manager twain32|twaindsm] <command> [options]\n"
            "\n"
-           "Drives TWAIN data sources through the source manager (twain_32.dll).\n"
+           "Drives TWAIN data sources through the source manager: twain_32.dll, or with\n"
+           "--manager twaindsm the 2.x manager TWAINDSM.dll.\n"
            "\n"
            "commands:\n"
            "  list          list every source the manager finds, with its identity\n"
@@ -74,6 +75,8 @@ const char* UsageText() {
            "  caps STEP...  open a source, take the capability steps in order, close it;\n"
            "                the word caps may be left out before the first step\n"
            "  acquire       scan pages and write them as BMP files (z8scan acquire --help)\n"
+           "  sessions      many acquisitions in one process, its resources watched\n"
+           "                (z8scan sessions --help)\n"
            "  help          show this text (also -h, --help)\n"
            "\n"
            "capability steps (CAP: a name such as ICAP_PIXELTYPE, a number such as\n"
@@ -239,6 +242,27 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     }
     result.ok = true;
     return result;
+}
+
+ManagerChoice TakeManagerOption(std::vector<std::string>& args) {
+    ManagerChoice choice;
+    if (args.empty() || args[0] != "--manager") {
+        choice.ok = true;
+        choice.library = "twain_32.dll";
+        return choice;
+    }
+    const std::string name = args.size() > 1 ? args[1] : "";
+    if (name == "twain32") {
+        choice.library = "twain_32.dll";
+    } else if (name == "twaindsm") {
+        choice.library = "TWAINDSM.dll";
+    } else {
+        choice.error = "--manager takes twain32 or twaindsm";
+        return choice;
+    }
+    args.erase(args.begin(), args.begin() + 2);
+    choice.ok = true;
+    return choice;
 }
 
 }  // namespace z8scan

@@ -40,6 +40,16 @@ struct ParseResult {
 };
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+// The manager's library: twain_32.dll unless the arguments begin with
+// "--manager twain32|twaindsm", which are then taken off them.
+struct ManagerChoice {
+    bool ok = false;
+    std::string library;
+    std::string error;  // set when !ok
+};
+ManagerChoice TakeManagerOption(std::vector<std::string>& args);
+
 const char* UsageText();
 
 }  // namespace z8scan

@@ -1,6 +1,7 @@
 #include "tools/z8scan/dsm_client.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace z8scan {
 namespace {
@@ -12,7 +13,7 @@ void SetField(char (&field)[N], const char* text) {
 
 }  // namespace
 
-DsmClient::DsmClient() {
+DsmClient::DsmClient(std::string library) : libraryName_(std::move(library)) {
     app_.Version.MajorNum = 1;
     app_.Version.MinorNum = 0;
     app_.Version.Language = TWLG_ENGLISH;
@@ -31,15 +32,15 @@ DsmClient::~DsmClient() {
 }
 
 bool DsmClient::Open() {
-    library_ = LoadLibraryA("twain_32.dll");
+    library_ = LoadLibraryA(libraryName_.c_str());
     if (library_ == nullptr) {
-        error_ = "cannot load twain_32.dll (error " + std::to_string(GetLastError()) + ")";
+        error_ = "cannot load " + libraryName_ + " (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     entry_ = reinterpret_cast<DSMENTRYPROC>(
         reinterpret_cast<void*>(GetProcAddress(library_, "DSM_Entry")));
     if (entry_ == nullptr) {
-        error_ = "twain_32.dll has no DSM_Entry";
+        error_ = libraryName_ + " has no DSM_Entry";
         return false;
     }
     window_ = CreateWindowExA(0, "STATIC", "z8scan", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,

@@ -9,11 +9,11 @@
 
 namespace z8scan {
 
-// The application side of the source manager: loads twain_32.dll, opens it
-// with a hidden parent window and sends triplets.
+// The application side of the source manager: loads its library (twain_32.dll
+// or TWAINDSM.dll), opens it with a hidden parent window and sends triplets.
 class DsmClient {
 public:
-    DsmClient();
+    explicit DsmClient(std::string library);
     ~DsmClient();
     DsmClient(const DsmClient&) = delete;
     DsmClient& operator=(const DsmClient&) = delete;
@@ -33,6 +33,7 @@ public:
 
 private:
     TW_IDENTITY app_{};
+    std::string libraryName_;
     HMODULE library_ = nullptr;
     DSMENTRYPROC entry_ = nullptr;
     HWND window_ = nullptr;

@@ -14,6 +14,7 @@
 #include "tools/z8scan/dsm_client.h"
 #include "tools/z8scan/identity_text.h"
 #include "tools/z8scan/session.h"
+#include "tools/z8scan/sessions.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ void Print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-int RunList() {
-    z8scan::DsmClient dsm;
+int RunList(const std::string& manager) {
+    z8scan::DsmClient dsm(manager);
     if (!dsm.Open()) {
         std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
         return 1;
@@ -66,7 +67,7 @@ bool ReadScript(const std::string& fileName, std::string& text, std::string& why
     return why.empty();
 }
 
-int RunSessionCommand(const z8scan::Options& options) {
+int RunSessionCommand(const std::string& manager, const z8scan::Options& options) {
     std::vector<z8scan::ScriptStep> script;
     if (!options.script.empty()) {
         std::string text, why;
@@ -81,7 +82,7 @@ int RunSessionCommand(const z8scan::Options& options) {
         }
         script = std::move(parsed.steps);
     }
-    z8scan::DsmClient dsm;
+    z8scan::DsmClient dsm(manager);
     if (!dsm.Open()) {
         std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
         return 1;
@@ -89,7 +90,7 @@ int RunSessionCommand(const z8scan::Options& options) {
     return z8scan::RunSession(dsm, options, script);
 }
 
-int RunAcquireCommand(const std::vector<std::string>& args) {
+int RunAcquireCommand(const std::string& manager, const std::vector<std::string>& args) {
     const z8scan::AcquireParse parsed = z8scan::ParseAcquire(args);
     if (parsed.help) {
         Print(z8scan::AcquireUsage());
@@ -99,7 +100,7 @@ int RunAcquireCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "z8scan: %s\n\n%s", parsed.error.c_str(), z8scan::AcquireUsage());
         return 2;
     }
-    z8scan::DsmClient dsm;
+    z8scan::DsmClient dsm(manager);
     if (!dsm.Open()) {
         std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
         return 1;
@@ -107,14 +108,42 @@ int RunAcquireCommand(const std::vector<std::string>& args) {
     return z8scan::RunAcquire(dsm, parsed.options);
 }
 
+int RunSessionsCommand(const std::string& manager, const std::vector<std::string>& args) {
+    const z8scan::SessionsParse parsed = z8scan::ParseSessions(args);
+    if (parsed.help) {
+        Print(z8scan::SessionsUsage());
+        return 0;
+    }
+    if (!parsed.ok) {
+        std::fprintf(stderr, "z8scan: %s\n\n%s", parsed.error.c_str(), z8scan::SessionsUsage());
+        return 2;
+    }
+    z8scan::DsmClient dsm(manager);
+    if (!dsm.Open()) {
+        std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
+        return 1;
+    }
+    return z8scan::RunSessions(dsm, parsed.options);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Plain LF line ends, so that scripts read the output as it is.
     _setmode(_fileno(stdout), _O_BINARY);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const z8scan::ManagerChoice manager = z8scan::TakeManagerOption(args);
+    if (!manager.ok) {
+        std::fprintf(stderr, "z8scan: %s\n\n%s", manager.error.c_str(), z8scan::UsageText());
+        return 2;
+    }
+    if (!args.empty() && args[0] == "sessions") {
+        return RunSessionsCommand(manager.library,
+                                  std::vector<std::string>(args.begin() + 1, args.end()));
+    }
     if (!args.empty() && args[0] == "acquire") {
-        return RunAcquireCommand(std::vector<std::string>(args.begin() + 1, args.end()));
+        return RunAcquireCommand(manager.library,
+                                 std::vector<std::string>(args.begin() + 1, args.end()));
     }
     const z8scan::ParseResult parsed = z8scan::ParseCommandLine(args);
     if (!parsed.ok) {
@@ -126,10 +155,10 @@ int main(int argc, char** argv) {
             Print(z8scan::UsageText());
             return 0;
         case z8scan::Command::List:
-            return RunList();
+            return RunList(manager.library);
         case z8scan::Command::Session:
         case z8scan::Command::Capabilities:
-            return RunSessionCommand(parsed.options);
+            return RunSessionCommand(manager.library, parsed.options);
     }
     return 2;
 }

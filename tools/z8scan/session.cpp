@@ -1,7 +1,5 @@
 #include "tools/z8scan/session.h"
 
-#include <tlhelp32.h>
-
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -11,6 +9,7 @@
 #include "tools/z8scan/capability_names.h"
 #include "tools/z8scan/capability_steps.h"
 #include "tools/z8scan/dialog_driver.h"
+#include "tools/z8scan/process_figures.h"
 
 namespace z8scan {
 namespace {
@@ -20,30 +19,12 @@ const char* MessageText(TW_UINT16 msg) {
     return name != nullptr ? name : "MSG_?";
 }
 
-BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId()) ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
 // Threads and top-level windows of this process, to show that a disabled
 // source leaves none of its own behind.
 std::string ProcessCensus() {
-    int threads = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot != INVALID_HANDLE_VALUE) {
-        THREADENTRY32 entry{};
-        entry.dwSize = sizeof entry;
-        for (BOOL more = Thread32First(snapshot, &entry); more;
-             more = Thread32Next(snapshot, &entry)) {
-            if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++threads;
-        }
-        CloseHandle(snapshot);
-    }
-    int windows = 0;
-    EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&windows));
-    return std::to_string(threads) + " threads, " + std::to_string(windows) + " windows";
+    const ProcessFigures figures = TakeProcessFigures();
+    return std::to_string(figures.threads) + " threads, " + std::to_string(figures.windows) +
+           " windows";
 }
 
 class Session {

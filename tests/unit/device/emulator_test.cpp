@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 #include "device/frame.h"
 #include "device/scan_status.h"
 #include "tools/emulator/emulator_script.h"
@@ -290,10 +293,53 @@ TEST(ScannerModelTest, FaultsHappenOnTheirPageAsDocumented) {
     EXPECT_EQ(zeroHeight.size(), 5u);
 }
 
+TEST(ScannerModelTest, DroppedLineClosesInsideTheBandTheLinePatternChooses) {
+    // Eight bands of 8 lines.
+    const ScanParameterBlock block = GreyBlock(0, 10, 0, 64);
+    const auto play = [&](Fault fault, uint64_t pattern) {
+        Script script;
+        script.fault = fault;
+        script.linesPerBand = 8;
+        script.linePattern = pattern;
+        ScannerModel model(script);
+        Scan(model, block);
+        std::vector<Action> actions;
+        while (auto action = model.Next())
+            actions.push_back(std::move(*action));
+        return actions;
+    };
+    const std::vector<Action> whole = play(Fault::None, 1);
+    ASSERT_EQ(whole.size(), 11u);  // started, geometry, 8 bands, end of page
+    std::set<size_t> bands, cuts;
+    for (uint64_t pattern = 1; pattern <= 20; ++pattern) {
+        SCOPED_TRACE(pattern);
+        const std::vector<Action> dropped = play(Fault::DropLine, pattern);
+        ASSERT_GE(dropped.size(), 3u);
+        const size_t band = dropped.size() - 1;  // the index in `whole` of the cut band
+        for (size_t i = 0; i < band; ++i) {
+            EXPECT_EQ(dropped[i].kind, Action::Kind::Send);
+            EXPECT_EQ(dropped[i].frame, whole[i].frame);
+        }
+        const Action& drop = dropped.back();
+        EXPECT_EQ(drop.kind, Action::Kind::HangUp);
+        const std::vector<uint8_t>& full = whole[band].frame;
+        ASSERT_GE(drop.frame.size(), 1u);
+        ASSERT_LT(drop.frame.size(), full.size());
+        EXPECT_TRUE(std::equal(drop.frame.begin(), drop.frame.end(), full.begin()));
+        // The same number plays the same line.
+        EXPECT_EQ(play(Fault::DropLine, pattern).back().frame, drop.frame);
+        bands.insert(band);
+        cuts.insert(drop.frame.size());
+    }
+    EXPECT_GE(bands.size(), 4u);
+    EXPECT_GE(cuts.size(), 10u);
+}
+
 TEST(EmulatorArgsTest, StatusesTakeNamesOrNumbers) {
-    const auto parsed = ParseArgs({"--feeder", "2", "--flatbed", "0", "--status",
-                                   "SCAN_PRECHAUFFAGE,7,0x80", "--page-end", "5,4", "--fault",
-                                   "stall", "--stall-ms", "100", "--link", "/tmp/x"});
+    const auto parsed =
+        ParseArgs({"--feeder", "2", "--flatbed", "0", "--status", "SCAN_PRECHAUFFAGE,7,0x80",
+                   "--page-end", "5,4", "--fault", "stall", "--stall-ms", "100", "--link", "/tmp/x",
+                   "--split-writes", "50", "--line-pattern", "0x2a"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     const Script& s = parsed.script;
     EXPECT_EQ(s.feeder, 2);
@@ -303,6 +349,8 @@ TEST(EmulatorArgsTest, StatusesTakeNamesOrNumbers) {
     EXPECT_EQ(s.fault, Fault::Stall);
     EXPECT_EQ(s.stallMs, 100u);
     EXPECT_EQ(s.link, "/tmp/x");
+    EXPECT_EQ(s.splitPauseMs, 50u);
+    EXPECT_EQ(s.linePattern, 42u);
 }
 
 TEST(EmulatorArgsTest, EveryFaultHasItsName) {
@@ -313,7 +361,7 @@ TEST(EmulatorArgsTest, EveryFaultHasItsName) {
                   {"zero-lines", Fault::ZeroLines},   {"zero-height", Fault::ZeroHeight},
                   {"bands-first", Fault::BandsFirst}, {"stall", Fault::Stall},
                   {"hang-up", Fault::HangUp},         {"second-geometry", Fault::SecondGeometry},
-                  {"short-lines", Fault::ShortLines}};
+                  {"short-lines", Fault::ShortLines}, {"drop-line", Fault::DropLine}};
     for (const auto& entry : kNames) {
         const auto parsed = ParseArgs({"--fault", entry.name});
         ASSERT_TRUE(parsed.ok) << entry.name << ": " << parsed.error;
@@ -328,6 +376,7 @@ TEST(EmulatorArgsTest, BadInputIsRefusedWithItsReason) {
                                                                   {"--status", "SCAN_NOTHING"},
                                                                   {"--fault", "fire"},
                                                                   {"--lines-per-band", "0"},
+                                                                  {"--split-writes", "51"},
                                                                   {"--pages"},
                                                                   {"--colour", "1"}}) {
         const auto parsed = ParseArgs(args);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -34,10 +36,16 @@ struct Area {
 // key.
 struct PtyRig {
     explicit PtyRig(emu::Script script) {
+        Plug(std::move(script));
+        registry.SetNumber(kPortKeyNt, kPortValue, 1);
+    }
+
+    // A scanner (again) behind the link, once the one before has ended.
+    void Plug(emu::Script script) {
+        if (emulator) emulator->Finish();
         script.link = devices.Path() + "/com1";
         script.idleTimeout = 60;
         emulator = std::make_unique<test::RunningEmulator>(std::move(script));
-        registry.SetNumber(kPortKeyNt, kPortValue, 1);
     }
 
     // The Scan command's steps, with the settings given: open, prepare, run
@@ -223,6 +231,83 @@ TEST(PtyScanTest, EveryFaultEndsInBoundedTimeAndTheNextScanSucceeds) {
         if (next != nullptr) {
             EXPECT_EQ(Mismatches(*next, rig.session.Job().scanParameters), 0u);
         }
+    }
+}
+
+// The process's descriptors open on that file.
+int DescriptorsOn(const std::string& path) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ignored;
+        count += std::filesystem::read_symlink(entry.path(), ignored) == path;
+    }
+    return count;
+}
+
+TEST(PtyScanTest, SplitLineGivesExactlyThePage) {
+    // Pieces of 1 to 64 bytes with pauses of up to 20 ms, each page in bands
+    // of 16 lines, a different line for each pixel type.
+    const struct {
+        TW_UINT16 pixelType;
+        TW_INT16 dpi;
+        Area area;
+        uint64_t line;
+    } kPages[] = {
+        {TWPT_BW, 100, {3, 0, 70, 41}, 1},
+        {TWPT_GRAY, 80, {8, 16, 109, 96}, 2},
+        {TWPT_RGB, 300, {30, 5, 93, 45}, 3},
+    };
+    for (const auto& p : kPages) {
+        SCOPED_TRACE(testing::Message() << "pixel type " << p.pixelType << ", line " << p.line);
+        emu::Script script;
+        script.linesPerBand = 16;
+        script.splitPauseMs = 20;
+        script.linePattern = p.line;
+        PtyRig rig(script);
+        rig.session.StartUp();
+        ASSERT_EQ(rig.Scan(p.pixelType, p.dpi, p.area), kScanSucceeded);
+        const Image* image = rig.session.Job().acquired.image.get();
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(Mismatches(*image, rig.session.Job().scanParameters), 0u);
+    }
+}
+
+TEST(PtyScanTest, DroppedLineFailsInBoundedTimeClosesThePortAndTheNextScanSucceeds) {
+    // Wherever inside a band the line drops, the run fails with 0x20 at
+    // once: a hung-up line ends each read without waiting out its timeout.
+    // 10 s is a generous bound, a third of one read's under the long
+    // timeouts; here it takes milliseconds.
+    constexpr long long kBoundMs = 10000;
+    constexpr Area kArea{8, 16, 108, 96};  // grey, 100 x 80 at 80 dpi
+    for (uint64_t pattern = 1; pattern <= 4; ++pattern) {
+        SCOPED_TRACE(testing::Message() << "line pattern " << pattern);
+        emu::Script script;
+        script.fault = emu::Fault::DropLine;
+        script.linePattern = pattern;
+        script.linesPerBand = 16;
+        script.splitPauseMs = pattern % 2 == 0 ? 10 : 0;
+        PtyRig rig(script);
+        rig.session.StartUp();
+        const std::string line = rig.emulator->SlavePath();
+
+        const auto start = Steady::now();
+        EXPECT_EQ(rig.Scan(TWPT_GRAY, 80, kArea), kScanFailed);
+        const auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - start).count();
+        EXPECT_LT(ms, kBoundMs);
+        ::testing::Test::RecordProperty("line pattern " + std::to_string(pattern) + " ms",
+                                        static_cast<int>(ms));
+        EXPECT_EQ(rig.emulator->Finish(), emu::RunEnd::HungUp);
+        EXPECT_FALSE(rig.session.Link().IsOpen());
+        EXPECT_EQ(DescriptorsOn(line), 0);
+        EXPECT_EQ(rig.session.Job().acquired.image, nullptr);
+        EXPECT_EQ(rig.memory.LiveBlocks(), 0u);
+
+        rig.Plug(emu::Script{});
+        ASSERT_EQ(rig.Scan(TWPT_GRAY, 80, kArea), kScanSucceeded);
+        const Image* next = rig.session.Job().acquired.image.get();
+        ASSERT_NE(next, nullptr);
+        EXPECT_EQ(Mismatches(*next, rig.session.Job().scanParameters), 0u);
     }
 }
 

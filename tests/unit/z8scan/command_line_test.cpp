@@ -14,6 +14,38 @@ TEST(CommandLine, KnownCommands) {
     }
 }
 
+TEST(CommandLine, ManagerChosenBeforeTheCommand) {
+    struct Case {
+        std::vector<std::string> args;
+        bool ok;
+        const char* library;
+        std::vector<std::string> left;
+    };
+    const Case cases[] = {
+        {{"list"}, true, "twain_32.dll", {"list"}},
+        {{"--manager", "twaindsm", "acquire", "--memory"},
+         true,
+         "TWAINDSM.dll",
+         {"acquire", "--memory"}},
+        {{"--manager", "twain32", "list"}, true, "twain_32.dll", {"list"}},
+        {{"--manager", "twain64"}, false, "", {"--manager", "twain64"}},
+        {{"--manager"}, false, "", {"--manager"}},
+        // Only before the command: after it, the command's parser complains.
+        {{"list", "--manager", "twaindsm"},
+         true,
+         "twain_32.dll",
+         {"list", "--manager", "twaindsm"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        const ManagerChoice choice = TakeManagerOption(args);
+        EXPECT_EQ(choice.ok, c.ok) << c.args[0];
+        EXPECT_EQ(choice.library, c.library);
+        EXPECT_EQ(args, c.left);
+        EXPECT_EQ(choice.error, c.ok ? "" : "--manager takes twain32 or twaindsm");
+    }
+}
+
 TEST(CommandLine, SessionOptions) {
     const ParseResult r = ParseCommandLine(
         {"session", "--source", "VARUR UZ Edazi 1.0", "--no-ui", "--hold", "3", "--cycles", "2",
