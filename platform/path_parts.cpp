@@ -29,6 +29,16 @@ PathParts SplitPath(std::string_view path) {
     return parts;
 }
 
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    const bool rooted = !name.empty() && (name[0] == '\\' || name[0] == '/');
+    const bool drive = name.size() >= 2 && name[1] == ':';
+    if (rooted || drive || folder.empty()) return std::string(name);
+    std::string joined(folder);
+    if (joined.back() != '\\' && joined.back() != '/') joined += '\\';
+    joined += name;
+    return joined;
+}
+
 std::string TrimTrailingBackslashes(std::string_view text) {
     while (!text.empty() && text.back() == '\\') {
         text.remove_suffix(1);

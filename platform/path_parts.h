@@ -21,6 +21,12 @@ struct PathParts {
 
 PathParts SplitPath(std::string_view path);
 
+// name in folder: an absolute name (from the root of a drive or of the
+// current drive, or with a drive letter) is itself; otherwise the folder, a
+// backslash unless the folder is empty or already ends with a separator, and
+// the name.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
 // The text without its trailing backslashes.
 std::string TrimTrailingBackslashes(std::string_view text);
 
