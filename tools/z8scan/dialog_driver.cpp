@@ -38,6 +38,8 @@ const char* KindName(WindowKind kind) {
             return "progress window";
         case WindowKind::Message:
             return "message box";
+        case WindowKind::Save:
+            return "save dialog";
     }
     return "window";
 }
@@ -288,7 +290,7 @@ void DialogDriver::AwaitPainting(HWND window, int limitMs) {
 // end while one runs its own loop.
 bool DialogDriver::CloseLeftovers() {
     bool clean = true;
-    for (const WindowKind kind : {WindowKind::Message, WindowKind::Parameters}) {
+    for (const WindowKind kind : {WindowKind::Message, WindowKind::Parameters, WindowKind::Save}) {
         HWND window = FindSourceWindow(kind);
         if (window == nullptr) continue;
         clean = false;

@@ -96,7 +96,9 @@ bool Select(const ScriptStep& step, HWND target, int timeoutMs, std::string& why
         why = kNoAnswer;
         return false;
     }
-    return Notify(target, list ? LBN_SELCHANGE : CBN_SELCHANGE, why);
+    // A choice in a combo ends as a user's does, which some dialogs wait for.
+    return Notify(target, list ? LBN_SELCHANGE : CBN_SELCHANGE, why) &&
+           (list || Notify(target, CBN_SELENDOK, why));
 }
 
 // Typed as keys: the whole text is selected first and replaced, so the

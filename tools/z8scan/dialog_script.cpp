@@ -149,6 +149,7 @@ std::optional<WindowKind> ParseWindowKind(std::string_view text) {
     if (text == "parameters") return WindowKind::Parameters;
     if (text == "progress") return WindowKind::Progress;
     if (text == "message") return WindowKind::Message;
+    if (text == "save") return WindowKind::Save;
     return std::nullopt;
 }
 
@@ -218,7 +219,7 @@ std::string ReadArguments(const VerbForm& form, const std::vector<Word>& words, 
                 const std::optional<WindowKind> window = ParseWindowKind(text);
                 if (!window || !bare) {
                     return "unknown window '" + text +
-                           "' (scanning, parameters, progress or message)";
+                           "' (scanning, parameters, progress, message or save)";
                 }
                 step.window = *window;
                 break;

@@ -26,6 +26,10 @@ DsmClient::DsmClient() {
     SetField(app_.ProductName, "z8scan");
 }
 
+void DsmClient::SetProductName(const std::string& name) {
+    SetField(app_.ProductName, name.c_str());
+}
+
 DsmClient::~DsmClient() {
     Close();
 }

@@ -9,8 +9,11 @@ namespace {
 constexpr int kFeederButton = 1032, kPreviewPane = 1042;
 constexpr int kFilterCombo = 1017, kSliderFrame = 1082;
 constexpr int kProgressBar = 1085, kStopButton = 1086;
-// A message box's text is the static 0xFFFF; its buttons include IDOK or IDCANCEL.
+// A message box's text is the static 0xFFFF; its buttons include IDOK or
+// IDCANCEL, or IDYES for a question.
 constexpr int kMessageText = 0xFFFF;
+// The save-file dialog's file type combo and file name field.
+constexpr int kFileTypeCombo = 0x470, kFileNameEdit = 0x480;
 
 bool IsKind(HWND window, WindowKind kind) {
     auto has = [window](int id) { return GetDlgItem(window, id) != nullptr; };
@@ -22,8 +25,11 @@ bool IsKind(HWND window, WindowKind kind) {
         case WindowKind::Progress:
             return has(kStopButton) && has(kProgressBar);
         case WindowKind::Message:
-            return has(kMessageText) && (has(IDOK) || has(IDCANCEL)) && !has(kFeederButton) &&
-                   !has(kFilterCombo) && !has(kStopButton);
+            return has(kMessageText) && (has(IDOK) || has(IDCANCEL) || has(IDYES)) &&
+                   !has(kFeederButton) && !has(kFilterCombo) && !has(kStopButton) &&
+                   !has(kFileTypeCombo);
+        case WindowKind::Save:
+            return has(kFileTypeCombo) && has(kFileNameEdit);
     }
     return false;
 }
