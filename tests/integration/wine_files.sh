@@ -126,32 +126,32 @@ grep -q '^file transfer done, nothing at ' <<<"$out" || fail "cancel: the transf
 # A name typed without extension takes the chosen type's, in each quality.
 for entry in "2 30" "3 60" "4 90"; do
   set -- $entry
-  dialog rgb 'wait-window save' "type 0x480 \"$win\\photo-$2\"" "select-index 0x470 $1" \
+  dialog rgb 'wait-window save' "type 0x47c \"$win\\photo-$2\"" "select-index 0x470 $1" \
     'click 1' 'wait-gone save' || fail "JPEG quality $2"
   jpeg_ok "photo-$2.jpg" "$2" sRGB
 done
-dialog grey 'wait-window save' "type 0x480 \"$win\\grey\"" 'select-index 0x470 4' 'click 1' ||
+dialog grey 'wait-window save' "type 0x47c \"$win\\grey\"" 'select-index 0x470 4' 'click 1' ||
   fail "a grey JPEG"
 jpeg_ok grey.jpg 90 Gray
 cp photo-90.jpg "$artefacts/file_${arch}_photo.jpg"
 
 # Black and white offers compressed TIFF; a short name part keeps its dots.
 dialog bw 'wait-window save' 'expect-entries 0x470 "Format Bitmap (*.BMP)" "Format TIFF (*.TIF)" "Format TIFF - Compressé (*.TIF)"' \
-  "type 0x480 \"$win\\a.b\"" 'select-index 0x470 2' 'click 1' || fail "compressed TIFF"
+  "type 0x47c \"$win\\a.b\"" 'select-index 0x470 2' 'click 1' || fail "compressed TIFF"
 tiff_ok a.b.tif bw PackBits min-is-white min-is-black
-dialog rgb 'wait-window save' "type 0x480 \"$win\\scan.jpeg\"" 'select-index 0x470 0' 'click 1' ||
+dialog rgb 'wait-window save' "type 0x47c \"$win\\scan.jpeg\"" 'select-index 0x470 0' 'click 1' ||
   fail "BMP for scan.jpeg"
 page_ok scan..bmp rgb
 
 # The file really written exists: asked about; no goes back to the dialog,
 # yes replaces it.
 before=$(md5sum <photo-90.jpg)
-dialog rgb 'wait-window save' "type 0x480 \"$win\\photo-90.bmp\"" 'select-index 0x470 2' \
+dialog rgb 'wait-window save' "type 0x47c \"$win\\photo-90.bmp\"" 'select-index 0x470 2' \
   'click 1' 'wait-window message' 'expect-text-contains 0xFFFF "photo-90.jpg existe déjà."' \
   'click 7' 'wait-window save' 'click 2' || fail "no to the question"
 [ "$(md5sum <photo-90.jpg)" = "$before" ] || fail "no: photo-90.jpg was replaced"
 [ ! -e photo-90.bmp ] || fail "no: photo-90.bmp was written"
-dialog rgb 'wait-window save' "type 0x480 \"$win\\photo-90.bmp\"" 'select-index 0x470 2' \
+dialog rgb 'wait-window save' "type 0x47c \"$win\\photo-90.bmp\"" 'select-index 0x470 2' \
   'click 1' 'wait-window message' 'click 6' 'wait-gone message' || fail "yes to the question"
 jpeg_ok photo-90.jpg 30 sRGB
 exit $status

@@ -104,8 +104,14 @@ bool Select(const ScriptStep& step, HWND target, int timeoutMs, std::string& why
 // Typed as keys: the whole text is selected first and replaced, so the
 // control's own limits and notifications apply.
 bool Type(const ScriptStep& step, HWND target, std::string& why) {
+    // A combo's edit, also inside the extended combo of file dialogs.
     HWND edit = target;
-    if (WindowClass(target) == "ComboBox") edit = FindWindowExW(target, nullptr, L"Edit", nullptr);
+    if (WindowClass(edit) == "ComboBoxEx32") {
+        edit = FindWindowExW(edit, nullptr, L"ComboBox", nullptr);
+    }
+    if (edit != nullptr && WindowClass(edit) == "ComboBox") {
+        edit = FindWindowExW(edit, nullptr, L"Edit", nullptr);
+    }
     if (edit == nullptr || WindowClass(edit) != "Edit") {
         why = Named(target) + " has no edit field";
         return false;

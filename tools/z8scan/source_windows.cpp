@@ -12,8 +12,9 @@ constexpr int kProgressBar = 1085, kStopButton = 1086;
 // A message box's text is the static 0xFFFF; its buttons include IDOK or
 // IDCANCEL, or IDYES for a question.
 constexpr int kMessageText = 0xFFFF;
-// The save-file dialog's file type combo and file name field.
-constexpr int kFileTypeCombo = 0x470, kFileNameEdit = 0x480;
+// The save-file dialog's file type combo and file name field (an edit, or a
+// combo with an edit in the dialogs that remember names).
+constexpr int kFileTypeCombo = 0x470, kFileNameEdit = 0x480, kFileNameCombo = 0x47c;
 
 bool IsKind(HWND window, WindowKind kind) {
     auto has = [window](int id) { return GetDlgItem(window, id) != nullptr; };
@@ -29,7 +30,7 @@ bool IsKind(HWND window, WindowKind kind) {
                    !has(kFeederButton) && !has(kFilterCombo) && !has(kStopButton) &&
                    !has(kFileTypeCombo);
         case WindowKind::Save:
-            return has(kFileTypeCombo) && has(kFileNameEdit);
+            return has(kFileTypeCombo) && (has(kFileNameEdit) || has(kFileNameCombo));
     }
     return false;
 }
