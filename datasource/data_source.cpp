@@ -18,7 +18,7 @@ DataSource::DataSource(ScanningSession& session, SourceUi& ui, ManagerLink& mana
       ui_(ui),
       manager_(manager),
       memory_(memory),
-      transfer_(session, memory, state) {
+      transfer_(session, ui, memory, state) {
     session_.SetTransferReadyHandler([this] { NotifyTransferReady(); });
     // A click on Scan or Preview while a page waits for its transfer, or is
     // being transferred, would replace it under the application.

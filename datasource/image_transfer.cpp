@@ -46,9 +46,9 @@ private:
 
 }  // namespace
 
-ImageTransfer::ImageTransfer(ScanningSession& session, GlobalMemory& appMemory,
+ImageTransfer::ImageTransfer(ScanningSession& session, SourceUi& ui, GlobalMemory& appMemory,
                              DataSourceState& state)
-    : session_(session), appMemory_(appMemory), state_(state) {}
+    : session_(session), appMemory_(appMemory), state_(state), file_(session, ui, state) {}
 
 void ImageTransfer::StartJob() {
     session_.Settings().SetPagesTransferred(0);
@@ -97,11 +97,9 @@ TW_UINT16 ImageTransfer::Answer(TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
             return NativeTransfer(data);
         case DAT_IMAGEMEMXFER:
             return MemoryTransfer(data);
-        default:
-            // DAT_IMAGEFILEXFER: accepted in its state and refused, as this
-            // source writes no files; the application stays in state 6 and can
-            // fetch the page by another mechanism.
-            return Refuse(TWCC_BADPROTOCOL);
+        default:  // DAT_IMAGEFILEXFER, whose pData is not read
+            state_.sourceState = 7;
+            return file_.Transfer();
     }
 }
 

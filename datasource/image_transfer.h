@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "datasource/data_source_state.h"
+#include "datasource/file_transfer.h"
+#include "datasource/source_ui.h"
 #include "datasource/transfer_setup.h"
 #include "platform/global_memory.h"
 #include "scanning/scanning_session.h"
@@ -11,14 +13,15 @@
 namespace z8 {
 
 // The transfer triplets: what the application learns of the acquired page,
-// the page itself as a DIB or in memory strips, and the end of each
-// transfer, where the sheet feeder's next page is scanned. It moves the
+// the page itself as a DIB, in memory strips or as a file, and the end of
+// each transfer, where the sheet feeder's next page is scanned. It moves the
 // source's TWAIN state and sets its condition code on refusals.
 class ImageTransfer {
 public:
     // The application's memory handles (strips with TWMF_HANDLE) are locked
-    // in `appMemory`.
-    ImageTransfer(ScanningSession& session, GlobalMemory& appMemory, DataSourceState& state);
+    // in `appMemory`; the save dialog of file transfers is the ui's.
+    ImageTransfer(ScanningSession& session, SourceUi& ui, GlobalMemory& appMemory,
+                  DataSourceState& state);
 
     // A transfer triplet that the state table accepted. Never throws.
     TW_UINT16 Answer(TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data);
@@ -54,6 +57,7 @@ private:
     ScanningSession& session_;
     GlobalMemory& appMemory_;
     DataSourceState& state_;
+    FileTransfer file_;
     Strips strips_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "datasource/save_file_dialog_win32.h"
 #include "resources/control_ids.h"
 #include "ui/framework/application.h"
 #include "ui/framework/module_state.h"
@@ -87,6 +88,14 @@ void Win32SourceUi::EndMessageThread() {
 
 void Win32SourceUi::DestroyDialogWindow() {
     dialog_.Destroy();
+}
+
+SaveFileAnswer Win32SourceUi::AskSaveFile(const SaveFileRequest& request) {
+    return RunSaveFileDialog(request);
+}
+
+bool Win32SourceUi::ConfirmReplace(const SaveFileRequest& request, const std::string& path) {
+    return ConfirmFileReplace(request, path, session_.Platform().strings);
 }
 
 }  // namespace z8

@@ -25,6 +25,8 @@ public:
     void HideDialog() override;
     void EndMessageThread() override;
     void DestroyDialogWindow() override;
+    SaveFileAnswer AskSaveFile(const SaveFileRequest& request) override;
+    bool ConfirmReplace(const SaveFileRequest& request, const std::string& path) override;
 
 private:
     ui::CScannerDialog& dialog_;

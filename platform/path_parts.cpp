@@ -37,8 +37,11 @@ std::string TrimTrailingBackslashes(std::string_view text) {
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
+    const bool rooted = !name.empty() && (name[0] == '\\' || name[0] == '/');
+    const bool drive = name.size() >= 2 && name[1] == ':';
+    if (rooted || drive) return std::string(name);
     std::string path = TrimTrailingBackslashes(folder);
-    path += '\\';
+    if (path.empty() || path.back() != '/') path += '\\';
     path += name;
     return path;
 }

@@ -24,9 +24,11 @@ PathParts SplitPath(std::string_view path);
 // The text without its trailing backslashes.
 std::string TrimTrailingBackslashes(std::string_view text);
 
-// A file in a folder: the folder without its trailing backslashes, one
-// backslash, the name. An empty folder gives the name at the root of the
-// current drive.
+// A file in a folder. An absolute name (from the root of a drive, of the
+// current drive or of a share, or with a drive letter) is itself; otherwise
+// the folder without its trailing backslashes, one backslash (none after a
+// folder ending in '/', as native test folders do), the name. An empty folder
+// gives the name at the root of the current drive.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
 }  // namespace z8

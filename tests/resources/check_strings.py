@@ -140,7 +140,8 @@ def parse_header(path, failures):
             quoted = None
             if comment is not None:
                 cm = re.fullmatch(r'"(.*)"\s*', comment)
-                quoted = cm.group(1) if cm else None
+                # Quoted as the script writes it, escapes included.
+                quoted = unescape_rc(cm.group(1), f"{path}:{number}", failures) if cm else None
             entries.append((match.group(1), int(match.group(2)), quoted, number))
         elif "constexpr" in line:
             failures.append(f"{path}:{number}: constant not in the expected form: {line.strip()}")

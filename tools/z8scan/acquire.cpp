@@ -4,11 +4,13 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "tools/z8scan/capability_names.h"
 #include "tools/z8scan/capability_steps.h"
+#include "tools/z8scan/dialog_driver.h"
 #include "tools/z8scan/page_writer.h"
 
 namespace z8scan {
@@ -52,12 +54,14 @@ long long FileSize(const std::string& path) {
 struct Fetched {
     std::string path;
     uint64_t bytes = 0;
-    bool ended = false;  // MSG_ENDXFER came before the last strip
+    bool ended = false;    // MSG_ENDXFER came before the last strip
+    bool refused = false;  // the file transfer failed; the page is ended all the same
 };
 
 class Acquisition {
 public:
-    Acquisition(DsmClient& dsm, const AcquireOptions& options) : dsm_(dsm), o_(options) {}
+    Acquisition(DsmClient& dsm, const AcquireOptions& options, DialogDriver* driver)
+        : dsm_(dsm), o_(options), driver_(driver) {}
 
     bool Run() {
         if (!FindSource()) return false;
@@ -65,11 +69,17 @@ public:
             return false;
         }
         std::printf("opened: %s\n", source_.ProductName);
-        bool ok = Prepare() && Enable();
+        bool ok = Prepare() && (driver_ == nullptr || driver_->Start()) && Enable();
         if (ok) {
             ok = WaitForTransfer() && TransferPages();
+            if (driver_ != nullptr) AwaitDriver();
             ok = Disable() && ok;
         }
+        if (driver_ != nullptr) {
+            driver_->Finish();
+            ok = driver_->Passed() && ok;
+        }
+        ok = refusedFiles_ == 0 && ok;
         ok = Send(&source_, DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, &source_) == TWRC_SUCCESS && ok;
         std::printf("pages: %d\n", pages_);
         return ok;
@@ -170,6 +180,8 @@ private:
                 std::printf("event: MSG_CLOSEDSREQ\n");
                 break;
             }
+            if (driver_ != nullptr && event.TWMessage != MSG_NULL)
+                driver_->NoteEvent(event.TWMessage);
             ready = event.TWMessage == MSG_XFERREADY;
             if (!clicked) clicked = PressScan();
             if (!ready && GetTickCount() - start >= static_cast<DWORD>(o_.timeoutSeconds) * 1000u) {
@@ -180,6 +192,21 @@ private:
         KillTimer(nullptr, timer);
         if (ready) std::printf("event: MSG_XFERREADY\n");
         return ready;
+    }
+
+    // The script's last steps may still be under way: messages are pumped
+    // until it ends, within the time-out.
+    void AwaitDriver() {
+        const DWORD start = GetTickCount();
+        const DWORD limit = static_cast<DWORD>(o_.timeoutSeconds) * 1000u;
+        while (!driver_->Done() && GetTickCount() - start < limit) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
     }
 
     // The source's dialog, once shown, gets a click on Scan, its default
@@ -222,6 +249,9 @@ private:
             if (page.ended) {
                 std::printf("page %d: MSG_ENDXFER after %d strips, Count %u\n", number,
                             o_.endAfterStrips, pending.Count);
+            } else if (page.refused) {
+                ++refusedFiles_;
+                std::printf("page %d: no file, MSG_ENDXFER Count %u\n", number, pending.Count);
             } else {
                 ++pages_;
                 std::printf("page %d: %d x %d, %g x %g dpi, %s, %d bits, %" PRIu64 " bytes, %s\n",
@@ -372,19 +402,25 @@ private:
         return Save(page.path, assembled.Bmp());
     }
 
+    // A refused file transfer is reported and the page ended as usual. The
+    // size is of the name as this process resolves it: a relative name, or
+    // a file chosen in the source's save dialog, may be elsewhere.
     bool File(Fetched& page) {
+        if (!o_.fileName.empty()) page.path = o_.fileName;
         TW_SETUPFILEXFER setup{};
         std::memcpy(setup.FileName, page.path.c_str(),
                     std::min(page.path.size(), sizeof setup.FileName - 1));
-        setup.Format = TWFF_BMP;
+        setup.Format = o_.fileFormat;
         if (Control(DAT_SETUPFILEXFER, MSG_SET, &setup) != TWRC_SUCCESS) return false;
-        if (Image(DAT_IMAGEFILEXFER, MSG_GET, nullptr, TWRC_XFERDONE) != TWRC_XFERDONE) {
-            return false;
+        const TW_UINT16 rc = Image(DAT_IMAGEFILEXFER, MSG_GET, nullptr, TWRC_XFERDONE);
+        if (rc != TWRC_XFERDONE) {
+            page.refused = true;
+            return rc == TWRC_FAILURE || rc == TWRC_CANCEL;
         }
         const long long size = FileSize(page.path);
         if (size < 0) {
-            std::printf("%s was not written\n", page.path.c_str());
-            return false;
+            std::printf("file transfer done, nothing at %s\n", page.path.c_str());
+            return true;
         }
         page.bytes = static_cast<unsigned long long>(size);
         return true;
@@ -398,14 +434,19 @@ private:
 
     DsmClient& dsm_;
     const AcquireOptions& o_;
+    DialogDriver* driver_;
     TW_IDENTITY source_{};
     int pages_ = 0;
+    int refusedFiles_ = 0;
 };
 
 }  // namespace
 
-int RunAcquire(DsmClient& dsm, const AcquireOptions& options) {
-    Acquisition acquisition(dsm, options);
+int RunAcquire(DsmClient& dsm, const AcquireOptions& options,
+               const std::vector<ScriptStep>& script) {
+    std::unique_ptr<DialogDriver> driver;
+    if (!script.empty()) driver = std::make_unique<DialogDriver>(script);
+    Acquisition acquisition(dsm, options, driver.get());
     const bool ok = acquisition.Run();
     std::fflush(stdout);
     return ok ? 0 : 1;

@@ -58,6 +58,15 @@ std::optional<TW_UINT16> PixelType(const std::string& name) {
     return std::nullopt;
 }
 
+std::optional<TW_UINT16> FileFormat(const std::string& name) {
+    if (name == "tiff") return TWFF_TIFF;
+    if (name == "pict") return TWFF_PICT;
+    if (name == "bmp") return TWFF_BMP;
+    if (name == "xbm") return TWFF_XBM;
+    if (name == "jfif") return TWFF_JFIF;
+    return std::nullopt;
+}
+
 bool IsStripSize(const std::string& text) {
     int bytes = 0;
     return text == "preferred" || text == "min" || text == "max" ||
@@ -74,6 +83,8 @@ const char* AcquireUsage() {
            "FOLDER/page-N.bmp; then disables and closes it. One line per page.\n"
            "\n"
            "  --source NAME           the source's product name (default: the manager's)\n"
+           "  --app-name NAME         the product name this application presents\n"
+           "                          (default z8scan)\n"
            "  --ui / --no-ui          with or without the source's dialog (default --no-ui)\n"
            "  --press-scan            with the dialog: click its Scan button\n"
            "  --native | --memory | --file   the transfer mechanism (default --native)\n"
@@ -86,6 +97,13 @@ const char* AcquireUsage() {
            "  --feeder | --flatbed    the document source\n"
            "  --count N               CAP_XFERCOUNT (-1: every sheet)\n"
            "  --out FOLDER            where the pages go (default .)\n"
+           "  --file-name NAME        with --file: the name set up for every page\n"
+           "                          (default FOLDER/page-N.bmp); a failed file\n"
+           "                          transfer is reported and the page ended\n"
+           "  --file-format FORMAT    with --file: tiff, pict, bmp, xbm or jfif\n"
+           "                          (default bmp)\n"
+           "  --script FILE           a dialog script (see z8scan --help) worked by a\n"
+           "                          driver thread during the acquisition\n"
            "  --timeout SECONDS       wait this long for MSG_XFERREADY (default 120)\n"
            "  --verbose               print every transfer triplet's codes\n"
            "what real applications do:\n"
@@ -140,13 +158,28 @@ AcquireParse ParseAcquire(const std::vector<std::string>& args) {
         } else if (!hasValue &&
                    (arg == "--source" || arg == "--strip" || arg == "--pixel-type" ||
                     arg == "--dpi" || arg == "--frame" || arg == "--count" || arg == "--out" ||
-                    arg == "--timeout" || arg == "--end-after-strips")) {
+                    arg == "--timeout" || arg == "--end-after-strips" || arg == "--app-name" ||
+                    arg == "--file-name" || arg == "--file-format" || arg == "--script")) {
             result.error = arg + " needs a value";
             return result;
         } else if (arg == "--source") {
             o.source = args[++i];
         } else if (arg == "--out") {
             o.out = args[++i];
+        } else if (arg == "--app-name") {
+            o.appName = args[++i];
+        } else if (arg == "--file-name") {
+            o.fileName = args[++i];
+        } else if (arg == "--script") {
+            o.script = args[++i];
+        } else if (arg == "--file-format") {
+            const auto format = FileFormat(value);
+            if (!format) {
+                result.error = "--file-format takes tiff, pict, bmp, xbm or jfif";
+                return result;
+            }
+            o.fileFormat = *format;
+            ++i;
         } else if (arg == "--strip") {
             if (!IsStripSize(value)) {
                 result.error = "--strip takes preferred, min, max or a number of bytes";
@@ -212,6 +245,10 @@ AcquireParse ParseAcquire(const std::vector<std::string>& args) {
     o.steps.insert(o.steps.end(), later.begin(), later.end());
     if (o.pressScan && !o.showUI) {
         result.error = "--press-scan needs --ui";
+        return result;
+    }
+    if ((!o.fileName.empty() || o.fileFormat != TWFF_BMP) && o.mechanism != Mechanism::File) {
+        result.error = "--file-name and --file-format need --file";
         return result;
     }
     if ((o.endAfterStrips > 0 || o.shortBufferFirst) && o.mechanism != Mechanism::Memory) {

@@ -13,7 +13,9 @@ enum class Mechanism { Native, Memory, File };
 
 // What `z8scan acquire` is asked to do.
 struct AcquireOptions {
-    std::string source;  // product name; empty: the manager's default source
+    std::string source;              // product name; empty: the manager's default source
+    std::string appName = "z8scan";  // the product name this application presents
+    std::string script;              // a dialog script run during the acquisition; empty: none
     bool showUI = false;
     bool pressScan = false;  // with the dialog: click its Scan button
     Mechanism mechanism = Mechanism::Native;
@@ -21,6 +23,9 @@ struct AcquireOptions {
     // Strip size: "preferred", "min", "max" of DAT_SETUPMEMXFER, or bytes.
     std::string strip = "preferred";
     std::string out = ".";  // folder of the page-N.bmp files
+    // File transfers: the name set up (empty: FOLDER/page-N.bmp) and format.
+    std::string fileName;
+    TW_UINT16 fileFormat = TWFF_BMP;
     int timeoutSeconds = 120;
     bool verbose = false;
     // Capabilities set before enabling, in order (inches first when a

@@ -40,6 +40,8 @@ const char* KindName(WindowKind kind) {
             return "message box";
         case WindowKind::About:
             return "About box";
+        case WindowKind::Save:
+            return "save dialog";
     }
     return "window";
 }
@@ -291,7 +293,8 @@ void DialogDriver::AwaitPainting(HWND window, int limitMs) {
 // end while one runs its own loop.
 bool DialogDriver::CloseLeftovers() {
     bool clean = true;
-    for (const WindowKind kind : {WindowKind::Message, WindowKind::About, WindowKind::Parameters}) {
+    for (const WindowKind kind :
+         {WindowKind::Message, WindowKind::About, WindowKind::Parameters, WindowKind::Save}) {
         HWND window = FindSourceWindow(kind);
         if (window == nullptr) continue;
         clean = false;
@@ -299,9 +302,10 @@ bool DialogDriver::CloseLeftovers() {
         if (kind == WindowKind::Message) ReadWindowText(GetDlgItem(window, 0xFFFF), kCloseMs, text);
         Report(std::string("FAIL end of script: a ") + KindName(kind) + " is left open" +
                (text.empty() ? "" : ": " + Quoted(text)));
-        PostMessageW(
-            kind == WindowKind::Parameters ? GetDlgItem(window, IDCANCEL) : CloseButton(window),
-            BM_CLICK, 0, 0);
+        PostMessageW(kind == WindowKind::Message || kind == WindowKind::About
+                         ? CloseButton(window)
+                         : GetDlgItem(window, IDCANCEL),
+                     BM_CLICK, 0, 0);
         std::string ignored;
         WaitUntil(
             kCloseMs, [&](int, std::string&) { return !IsWindowVisible(window); }, ignored);

@@ -96,14 +96,22 @@ bool Select(const ScriptStep& step, HWND target, int timeoutMs, std::string& why
         why = kNoAnswer;
         return false;
     }
-    return Notify(target, list ? LBN_SELCHANGE : CBN_SELCHANGE, why);
+    // A choice in a combo ends as a user's does, which some dialogs wait for.
+    return Notify(target, list ? LBN_SELCHANGE : CBN_SELCHANGE, why) &&
+           (list || Notify(target, CBN_SELENDOK, why));
 }
 
 // Typed as keys: the whole text is selected first and replaced, so the
 // control's own limits and notifications apply.
 bool Type(const ScriptStep& step, HWND target, std::string& why) {
+    // A combo's edit, also inside the extended combo of file dialogs.
     HWND edit = target;
-    if (WindowClass(target) == "ComboBox") edit = FindWindowExW(target, nullptr, L"Edit", nullptr);
+    if (WindowClass(edit) == "ComboBoxEx32") {
+        edit = FindWindowExW(edit, nullptr, L"ComboBox", nullptr);
+    }
+    if (edit != nullptr && WindowClass(edit) == "ComboBox") {
+        edit = FindWindowExW(edit, nullptr, L"Edit", nullptr);
+    }
     if (edit == nullptr || WindowClass(edit) != "Edit") {
         why = Named(target) + " has no edit field";
         return false;

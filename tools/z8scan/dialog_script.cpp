@@ -151,6 +151,7 @@ std::optional<WindowKind> ParseWindowKind(std::string_view text) {
     if (text == "progress") return WindowKind::Progress;
     if (text == "message") return WindowKind::Message;
     if (text == "about") return WindowKind::About;
+    if (text == "save") return WindowKind::Save;
     return std::nullopt;
 }
 
@@ -220,7 +221,7 @@ std::string ReadArguments(const VerbForm& form, const std::vector<Word>& words, 
                 const std::optional<WindowKind> window = ParseWindowKind(text);
                 if (!window || !bare) {
                     return "unknown window '" + text +
-                           "' (scanning, parameters, progress, message or about)";
+                           "' (scanning, parameters, progress, message, about or save)";
                 }
                 step.window = *window;
                 break;

@@ -11,7 +11,8 @@ namespace z8scan {
 
 // The source's windows that a script can wait for, told apart by a control
 // only each of them has.
-enum class WindowKind { Scanning, Parameters, Progress, Message, About };
+// The system's save-file dialog too, which the source shows for files.
+enum class WindowKind { Scanning, Parameters, Progress, Message, About, Save };
 
 enum class Verb {
     WaitWindow,  // makes the window found the one that later steps address

@@ -27,6 +27,10 @@ DsmClient::DsmClient(std::string library) : libraryName_(std::move(library)) {
     SetField(app_.ProductName, "z8scan");
 }
 
+void DsmClient::SetProductName(const std::string& name) {
+    SetField(app_.ProductName, name.c_str());
+}
+
 DsmClient::~DsmClient() {
     Close();
 }

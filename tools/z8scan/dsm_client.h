@@ -18,6 +18,8 @@ public:
     DsmClient(const DsmClient&) = delete;
     DsmClient& operator=(const DsmClient&) = delete;
 
+    // The product name presented to the manager and the sources; before Open.
+    void SetProductName(const std::string& name);
     // False with a message in error() when the manager is missing or refuses.
     bool Open();
     void Close();

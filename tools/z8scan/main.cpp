@@ -67,21 +67,27 @@ bool ReadScript(const std::string& fileName, std::string& text, std::string& why
     return why.empty();
 }
 
+// The steps of the script file, when one is named; false when it is named
+// but cannot be read or parsed (reported).
+bool LoadScript(const std::string& fileName, std::vector<z8scan::ScriptStep>& script) {
+    if (fileName.empty()) return true;
+    std::string text, why;
+    if (!ReadScript(fileName, text, why)) {
+        std::fprintf(stderr, "z8scan: %s\n", why.c_str());
+        return false;
+    }
+    z8scan::ScriptParse parsed = z8scan::ParseScript(text);
+    if (!parsed.ok) {
+        std::fprintf(stderr, "z8scan: %s: %s\n", fileName.c_str(), parsed.error.c_str());
+        return false;
+    }
+    script = std::move(parsed.steps);
+    return true;
+}
+
 int RunSessionCommand(const std::string& manager, const z8scan::Options& options) {
     std::vector<z8scan::ScriptStep> script;
-    if (!options.script.empty()) {
-        std::string text, why;
-        if (!ReadScript(options.script, text, why)) {
-            std::fprintf(stderr, "z8scan: %s\n", why.c_str());
-            return 2;
-        }
-        z8scan::ScriptParse parsed = z8scan::ParseScript(text);
-        if (!parsed.ok) {
-            std::fprintf(stderr, "z8scan: %s: %s\n", options.script.c_str(), parsed.error.c_str());
-            return 2;
-        }
-        script = std::move(parsed.steps);
-    }
+    if (!LoadScript(options.script, script)) return 2;
     z8scan::DsmClient dsm(manager);
     if (!dsm.Open()) {
         std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
@@ -100,12 +106,15 @@ int RunAcquireCommand(const std::string& manager, const std::vector<std::string>
         std::fprintf(stderr, "z8scan: %s\n\n%s", parsed.error.c_str(), z8scan::AcquireUsage());
         return 2;
     }
+    std::vector<z8scan::ScriptStep> script;
+    if (!LoadScript(parsed.options.script, script)) return 2;
     z8scan::DsmClient dsm(manager);
+    dsm.SetProductName(parsed.options.appName);
     if (!dsm.Open()) {
         std::fprintf(stderr, "z8scan: %s\n", dsm.error().c_str());
         return 1;
     }
-    return z8scan::RunAcquire(dsm, parsed.options);
+    return z8scan::RunAcquire(dsm, parsed.options, script);
 }
 
 int RunSessionsCommand(const std::string& manager, const std::vector<std::string>& args) {

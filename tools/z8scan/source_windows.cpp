@@ -9,9 +9,13 @@ namespace {
 constexpr int kFeederButton = 1032, kPreviewPane = 1042;
 constexpr int kFilterCombo = 1017, kSliderFrame = 1082;
 constexpr int kProgressBar = 1085, kStopButton = 1086;
-// A message box's text is the static 0xFFFF; its buttons include IDOK or IDCANCEL.
-// The About box has an OK button and none of the others' controls.
+// A message box's text is the static 0xFFFF; its buttons include IDOK or
+// IDCANCEL, or IDYES for a question. The About box has an OK button and none
+// of the others' controls.
 constexpr int kMessageText = 0xFFFF;
+// The save-file dialog's file type combo and file name field (an edit, or a
+// combo with an edit in the dialogs that remember names).
+constexpr int kFileTypeCombo = 0x470, kFileNameEdit = 0x480, kFileNameCombo = 0x47c;
 
 bool IsKind(HWND window, WindowKind kind) {
     auto has = [window](int id) { return GetDlgItem(window, id) != nullptr; };
@@ -23,11 +27,14 @@ bool IsKind(HWND window, WindowKind kind) {
         case WindowKind::Progress:
             return has(kStopButton) && has(kProgressBar);
         case WindowKind::Message:
-            return has(kMessageText) && (has(IDOK) || has(IDCANCEL)) && !has(kFeederButton) &&
-                   !has(kFilterCombo) && !has(kStopButton);
+            return has(kMessageText) && (has(IDOK) || has(IDCANCEL) || has(IDYES)) &&
+                   !has(kFeederButton) && !has(kFilterCombo) && !has(kStopButton) &&
+                   !has(kFileTypeCombo);
         case WindowKind::About:
             return has(IDOK) && !has(kMessageText) && !has(kFeederButton) && !has(kFilterCombo) &&
-                   !has(kStopButton);
+                   !has(kStopButton) && !has(kFileTypeCombo);
+        case WindowKind::Save:
+            return has(kFileTypeCombo) && (has(kFileNameEdit) || has(kFileNameCombo));
     }
     return false;
 }

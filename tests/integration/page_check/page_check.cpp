@@ -1,8 +1,10 @@
-// page_check FILE.bmp bw|grey|rgb LEFT TOP WIDTH HEIGHT XDPI YDPI
+// page_check FILE.bmp|FILE.rgb bw|grey|rgb LEFT TOP WIDTH HEIGHT XDPI YDPI
 // Reads a BMP file (uncompressed, 1, 8 or 24 bits, either row order) with a
-// reader of its own and compares every pixel with the emulator's page
-// pattern for a scan of that area: exit 0 when all match, 1 otherwise (the
-// first differences are printed), 2 for a file that is not such a BMP.
+// reader of its own, or the raw red-green-blue bytes, rows from the top, that
+// another reader decoded from any file, and compares every pixel with the
+// emulator's page pattern for a scan of that area: exit 0 when all match, 1
+// otherwise (the first differences are printed), 2 for a file that is not
+// such a BMP.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +24,35 @@ uint32_t Le(const std::vector<uint8_t>& b, size_t at, int bytes) {
     return v;
 }
 
+void PutLe(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = uint8_t(v >> (8 * i));
+}
+
+// The raw rows as a top-down 24-bit BMP, so that one reader checks both.
+std::vector<uint8_t> BmpOfRawRgb(const std::vector<uint8_t>& raw, int width, int height) {
+    const size_t line = (size_t(width) * 24 + 31) / 32 * 4;
+    std::vector<uint8_t> b(54 + line * height, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    PutLe(b, 10, 54);
+    PutLe(b, 14, 40);
+    PutLe(b, 18, uint32_t(width));
+    PutLe(b, 22, uint32_t(-height));
+    b[26] = 1;
+    b[28] = 24;
+    for (int r = 0; r < height; ++r) {
+        for (int c = 0; c < width; ++c) {
+            const uint8_t* from = &raw[(size_t(r) * width + c) * 3];
+            uint8_t* to = &b[54 + line * r + 3 * size_t(c)];
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+        }
+    }
+    return b;
+}
+
 struct Colour {
     int red, green, blue;
 };
@@ -39,7 +70,15 @@ int main(int argc, char** argv) {
     const int width = std::atoi(argv[5]), height = std::atoi(argv[6]);
     const uint32_t xdpi = std::atoi(argv[7]), ydpi = std::atoi(argv[8]);
     std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)), {});
+    std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)), {});
+    if (path.size() > 4 && path.compare(path.size() - 4, 4, ".rgb") == 0) {
+        if (b.size() != size_t(width) * height * 3) {
+            std::printf("%s: %zu bytes, expected %d x %d x 3\n", path.c_str(), b.size(), width,
+                        height);
+            return 1;
+        }
+        b = BmpOfRawRgb(b, width, height);
+    }
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') {
         std::printf("%s: not a BMP file\n", path.c_str());
         return 2;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,24 @@ public:
     void HideDialog() override { Record("HideDialog"); }
     void EndMessageThread() override { Record("EndMessageThread"); }
     void DestroyDialogWindow() override { Record("DestroyDialogWindow"); }
+    // The scripted answers in turn, then cancels.
+    SaveFileAnswer AskSaveFile(const SaveFileRequest& request) override {
+        Record("AskSaveFile");
+        saveRequests.push_back(request);
+        if (saveAnswers.empty()) return {};
+        const SaveFileAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+    bool ConfirmReplace(const SaveFileRequest&, const std::string& path) override {
+        Record("ConfirmReplace " + path);
+        return replaceAgreed;
+    }
 
     TW_MEMREF dialogMessage = nullptr;
+    std::deque<SaveFileAnswer> saveAnswers;
+    std::vector<SaveFileRequest> saveRequests;
+    bool replaceAgreed = true;
     bool windowCreated = true;
     bool threadStarted = true;
     std::vector<std::string> calls;

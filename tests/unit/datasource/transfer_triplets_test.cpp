@@ -44,8 +44,9 @@ TEST_F(TransferTripletsTest, RefusalsByStateMessageAndMissingRecordChangeNothing
         {4, DG_IMAGE, DAT_PALETTE8, MSG_GET, false, TWCC_BADVALUE},
         {4, DG_CONTROL, DAT_SETUPFILEXFER, MSG_SET, false, TWCC_BADVALUE},
         {4, DG_CONTROL, DAT_SETUPMEMXFER, MSG_GET, false, TWCC_BADVALUE},
-        // Accepted in its state, refused: no file is written.
-        {6, DG_IMAGE, DAT_IMAGEFILEXFER, MSG_GET, true, TWCC_BADPROTOCOL},
+        {5, DG_IMAGE, DAT_IMAGEFILEXFER, MSG_GET, true, TWCC_SEQERROR},
+        {7, DG_IMAGE, DAT_IMAGEFILEXFER, MSG_GET, true, TWCC_SEQERROR},
+        {6, DG_IMAGE, DAT_IMAGEFILEXFER, MSG_SET, true, TWCC_BADPROTOCOL},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.dat) + "/" + std::to_string(c.msg) + " in state " +

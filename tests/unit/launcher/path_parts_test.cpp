@@ -45,11 +45,29 @@ TEST(PathParts, TrimsTrailingBackslashesOnly) {
     EXPECT_EQ(TrimTrailingBackslashes("a/"), "a/");
 }
 
-TEST(PathParts, JoinsAFolderAndANameWithOneBackslash) {
-    EXPECT_EQ(JoinPath("C:\\WINDOWS", "twain_32.dll"), "C:\\WINDOWS\\twain_32.dll");
-    EXPECT_EQ(JoinPath("C:\\WINDOWS\\\\", "a.htm"), "C:\\WINDOWS\\a.htm");
-    EXPECT_EQ(JoinPath("C:\\", "sample.bmp"), "C:\\sample.bmp");
-    EXPECT_EQ(JoinPath("", "Launcher.htm"), "\\Launcher.htm");
+TEST(PathParts, JoinsANameToAFolderUnlessTheNameIsAbsolute) {
+    const std::string longFolder = "C:\\" + std::string(400, 'w');
+    const struct {
+        std::string folder, name, joined;
+    } cases[] = {
+        {"C:\\WINDOWS", "twain_32.dll", "C:\\WINDOWS\\twain_32.dll"},
+        {"C:\\", "sample.bmp", "C:\\sample.bmp"},
+        {"/tmp/w/", "a.bmp", "/tmp/w/a.bmp"},
+        {"", "Launcher.htm", "\\Launcher.htm"},
+        {"C:\\WINDOWS\\\\", "a.htm", "C:\\WINDOWS\\a.htm"},
+        {"C:\\WINDOWS", "sub\\page.tif", "C:\\WINDOWS\\sub\\page.tif"},
+        {"C:\\WINDOWS", "..\\up.bmp", "C:\\WINDOWS\\..\\up.bmp"},
+        {"C:\\WINDOWS", "D:\\scans\\a.bmp", "D:\\scans\\a.bmp"},
+        {"C:\\WINDOWS", "D:a.bmp", "D:a.bmp"},
+        {"C:\\WINDOWS", "\\scans\\a.bmp", "\\scans\\a.bmp"},
+        {"C:\\WINDOWS", "\\\\server\\share\\a.bmp", "\\\\server\\share\\a.bmp"},
+        {"C:\\WINDOWS", "/tmp/a.bmp", "/tmp/a.bmp"},
+        {longFolder, "a.bmp", longFolder + "\\a.bmp"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder + " + " + c.name);
+        EXPECT_EQ(JoinPath(c.folder, c.name), c.joined);
+    }
 }
 
 }  // namespace

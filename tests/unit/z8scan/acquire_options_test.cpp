@@ -40,10 +40,22 @@ TEST(AcquireOptions, WhatIsAskedBecomesCapabilitiesInOrder) {
     EXPECT_EQ(o.frame->Bottom.Whole, 1);
     EXPECT_EQ(o.frame->Bottom.Frac, 8192);
 
+    const AcquireParse file =
+        ParseAcquire({"--file", "--file-name", "scans\\a.tif", "--file-format", "tiff",
+                      "--app-name", "Lumeto Application", "--script", "save.txt"});
+    ASSERT_TRUE(file.ok) << file.error;
+    EXPECT_EQ(file.options.mechanism, Mechanism::File);
+    EXPECT_EQ(file.options.fileName, "scans\\a.tif");
+    EXPECT_EQ(file.options.fileFormat, TWFF_TIFF);
+    EXPECT_EQ(file.options.appName, "Lumeto Application");
+    EXPECT_EQ(file.options.script, "save.txt");
+
     const AcquireParse plain = ParseAcquire({});
     ASSERT_TRUE(plain.ok);
     EXPECT_EQ(plain.options.mechanism, Mechanism::Native);
     EXPECT_FALSE(plain.options.showUI);
+    EXPECT_EQ(plain.options.appName, "z8scan");
+    EXPECT_EQ(plain.options.fileFormat, TWFF_BMP);
     EXPECT_EQ(Steps(plain.options),
               (std::vector<std::string>{std::to_string(ICAP_XFERMECH) + "=0"}));
 }
@@ -60,6 +72,9 @@ TEST(AcquireOptions, MistakesAreNamed) {
         {{"--press-scan"}, "--press-scan needs --ui"},
         {{"--end-after-strips", "2"}, "--end-after-strips and --short-buffer-first need --memory"},
         {{"--scan"}, "unexpected argument '--scan'"},
+        {{"--file", "--file-format", "png"}, "--file-format takes tiff, pict, bmp, xbm or jfif"},
+        {{"--file-format", "tiff"}, "--file-name and --file-format need --file"},
+        {{"--app-name"}, "--app-name needs a value"},
     };
     for (const auto& [args, error] : cases) {
         const AcquireParse r = ParseAcquire(args);

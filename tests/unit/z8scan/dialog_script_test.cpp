@@ -18,6 +18,7 @@ TEST(DialogScript, EachStepWithItsArguments) {
          {.verb = WaitGone, .window = WindowKind::Message, .limitMs = 2500}},
         {"wait-window parameters within 0.02",
          {.verb = WaitWindow, .window = WindowKind::Parameters, .limitMs = 20}},
+        {"wait-window save", {.verb = WaitWindow, .window = WindowKind::Save}},
         {"click 0x418", {.verb = Click, .control = 1048}},
         {"press 1", {.verb = Press, .control = 1}},
         {"!click 1018 # disabled", {.expectFailure = true, .verb = Click, .control = 1018}},
@@ -125,7 +126,8 @@ TEST(DialogScript, MistakesAreNamedWithTheirLine) {
         {"expect-text 1050 \"Résolution", "line 1: unterminated quoted text"},
         {"expect-text 1050 \"a\"b", "line 1: a blank must follow quoted text"},
         {"wait-window dialog",
-         "line 1: unknown window 'dialog' (scanning, parameters, progress, message or about)"},
+         "line 1: unknown window 'dialog' (scanning, parameters, progress, message, about or "
+         "save)"},
         {"expect-text 1050 x within 5",
          "line 1: expect-text does not wait, so it takes no 'within' (wait-text waits)"},
         {"screenshot window a.png within 5",
