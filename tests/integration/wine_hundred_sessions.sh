@@ -10,7 +10,7 @@
 # ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
-kinds=native,memory
+kinds=native,memory,file
 
 [ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
 source "$(dirname "$0")/emulator_env.sh"

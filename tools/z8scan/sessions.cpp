@@ -15,7 +15,7 @@ int RunSessions(DsmClient& dsm, const SessionsOptions& options) {
         std::printf("-- session %d: %s%s\n", n,
                     options.kinds[(n - 1) % options.kinds.size()].c_str(),
                     parsed.options.showUI ? ", with the dialog" : "");
-        if (RunAcquire(dsm, parsed.options) != 0) {
+        if (RunAcquire(dsm, parsed.options, {}) != 0) {
             std::printf("session %d failed\n", n);
             ++failed;
         }
