@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # wine_english.sh RIG ARCH SOURCE.ds LIBRARY.dll Z8SCAN.exe Z8EMU ARTEFACTS
 # The English resource library in the Windows directory, where the source's
-# search by name finds it: the identity and every text of the scanning, image
-# parameters and progress windows are English; once it is gone the source
+# search by name finds it: the identity and every text of the scanning, About,
+# image parameters and progress windows are English; once it is gone the source
 # speaks French again. Screenshots are kept in ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 library=$4 z8scan=$5 emulator=$6 artefacts=$7
@@ -70,6 +70,14 @@ expect-text-contains 1055 " KB"
 expect-entries 1058 "Screen/Internet" Printer "Black and white fax" OCR
 expect-text 2 "Cancel"
 screenshot window "Z:$artefacts/dialog_english_$arch.png"
+# The About box, from the system menu.
+system-command window 16
+wait-window about
+expect-text window "About the scanner"
+screenshot window "Z:$artefacts/about_box_english_$arch.png"
+click 1
+wait-gone about
+wait-window scanning
 click 1011
 wait-window parameters
 expect-text window "Image colour settings"
