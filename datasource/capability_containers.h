@@ -9,8 +9,9 @@
 
 namespace z8 {
 
-// Block sizes handed to the application. The enumeration and the array keep
-// one byte beyond their item lists, as they always have.
+// Block sizes handed to the application. The enumeration and the array end
+// with one spare byte after their item lists; applications may check a block's
+// size, so these sizes are exact.
 inline constexpr std::size_t kOneValueBlockSize = 6;
 inline constexpr std::size_t kRangeBlockSize = 22;
 inline constexpr std::size_t kEnumerationHeaderSize = 15;

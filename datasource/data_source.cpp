@@ -87,10 +87,14 @@ TW_UINT16 DataSource::Dispatch(const TW_IDENTITY* origin, TW_UINT32 dg, TW_UINT1
 }
 
 TW_UINT16 DataSource::ProcessEvent(TW_MEMREF data) {
-    auto* event = static_cast<TW_EVENT*>(data);
-    if (event == nullptr || event->pEvent == nullptr) return Refuse(TWCC_BADVALUE);
-    if (!ui_.ProcessEvent(event->pEvent)) return TWRC_NOTDSEVENT;
-    event->TWMessage = MSG_NULL;
+    if (data == nullptr) return Refuse(TWCC_BADVALUE);
+    // Copied in and out whole, as every record: it need not be aligned.
+    TW_EVENT event;
+    std::memcpy(&event, data, sizeof event);
+    if (event.pEvent == nullptr) return Refuse(TWCC_BADVALUE);
+    if (!ui_.ProcessEvent(event.pEvent)) return TWRC_NOTDSEVENT;
+    event.TWMessage = MSG_NULL;
+    std::memcpy(data, &event, sizeof event);
     return TWRC_DSEVENT;
 }
 
@@ -101,9 +105,6 @@ TW_UINT16 DataSource::Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMR
             std::memcpy(data, &state.sourceIdentity, sizeof(TW_IDENTITY));
             return TWRC_SUCCESS;
         case MSG_OPENDS:
-            if (state.instanceRefused || state.appIdentity.Id != 0) {
-                return Refuse(TWCC_MAXCONNECTIONS);
-            }
             if (origin == nullptr || data == nullptr) return Refuse(TWCC_BADVALUE);
             if (session_.Settings().DocumentSource() == kSourceNone) {
                 return Refuse(TWCC_CHECKDEVICEONLINE);
@@ -115,6 +116,9 @@ TW_UINT16 DataSource::Identity(const TW_IDENTITY* origin, TW_UINT16 msg, TW_MEMR
         default:  // MSG_CLOSEDS
             state.sourceState = 3;
             state.appIdentity.Id = 0;
+            // The source may stay loaded for hours between sessions: the
+            // last page goes with the session that scanned it.
+            session_.Job().acquired.image.reset();
             return TWRC_SUCCESS;
     }
 }

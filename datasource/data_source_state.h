@@ -10,7 +10,6 @@ struct DataSourceState {
     TW_IDENTITY appIdentity{};  // Id 0: not open
     int sourceState = 3;
     TW_UINT16 conditionCode = TWCC_SUCCESS;
-    bool instanceRefused = false;
     bool lumetoCaller = false;
 };
 

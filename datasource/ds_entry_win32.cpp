@@ -15,7 +15,6 @@
 #include "platform/win32/message_pump_win32.h"
 #include "platform/win32/profile_store_win32.h"
 #include "platform/win32/registry_win32.h"
-#include "platform/win32/string_table_win32.h"
 #include "platform/win32/system_paths_win32.h"
 #include "scanning/scanning_session.h"
 #include "ui/framework/application.h"
@@ -34,7 +33,6 @@ struct Win32Services {
     Win32MessagePump pump;
     Win32Clock clock;
     GlobalMemoryWin32 memory;
-    Win32StringTable strings{nullptr};
 };
 
 // The application object of the library: what lives from load to unload. It
@@ -73,8 +71,7 @@ bool CDataSourceApp::InitInstance() {
     } else {
         OutputDebugStringA("resources library not found or french OS\n");
     }
-    services_.strings.SetModule(ui::ResourceModule());
-    const TW_IDENTITY identity = MakeSourceIdentity(services_.strings);
+    const TW_IDENTITY identity = MakeSourceIdentity(ui::ResourceStrings());
 
     instanceMutex_ = CreateMutexA(nullptr, FALSE, identity.ProductName);
     if (instanceMutex_ == nullptr) return false;
@@ -83,7 +80,7 @@ bool CDataSourceApp::InitInstance() {
 
     session_ = std::make_unique<ScanningSession>(
         ScanningPlatform{services_.paths, services_.profiles, services_.serial, services_.registry,
-                         services_.pump, services_.clock, services_.memory, services_.strings});
+                         services_.pump, services_.clock, services_.memory, ui::ResourceStrings()});
     dialog_ =
         std::make_unique<ui::CScannerDialog>(*session_, [this] { source_->NotifyCloseRequest(); });
     ui_ = std::make_unique<Win32SourceUi>(*dialog_, *session_);

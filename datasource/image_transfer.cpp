@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "datasource/page_delivery.h"
-#include "ui/resources/string_ids.h"
+#include "resources/string_ids.h"
 
 namespace z8 {
 namespace {
@@ -98,9 +98,9 @@ TW_UINT16 ImageTransfer::Answer(TW_UINT16 dat, TW_UINT16 msg, TW_MEMREF data) {
         case DAT_IMAGEMEMXFER:
             return MemoryTransfer(data);
         default:
-            // DAT_IMAGEFILEXFER: accepted in its state, but files are not
-            // written yet; the application stays in state 6 and can fetch the
-            // page by another mechanism.
+            // DAT_IMAGEFILEXFER: accepted in its state and refused, as this
+            // source writes no files; the application stays in state 6 and can
+            // fetch the page by another mechanism.
             return Refuse(TWCC_BADPROTOCOL);
     }
 }

@@ -26,7 +26,7 @@ void ManagerRoute::Send(TW_IDENTITY& source, TW_IDENTITY& application, TW_UINT16
     ManagerModule twain32;
     const std::string directory = paths_.WindowsDirectory();
     if (!directory.empty()) {
-        twain32 = modules_.Load(TrimTrailingBackslashes(directory) + "\\" + kTwain32);
+        twain32 = modules_.Load(JoinPath(directory, kTwain32));
     }
     if (twain32.handle == nullptr) twain32 = modules_.Load(kTwain32);
     if (twain32.handle == nullptr) return;

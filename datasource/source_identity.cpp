@@ -1,6 +1,6 @@
 #include "datasource/source_identity.h"
 
-#include "ui/resources/string_ids.h"
+#include "resources/string_ids.h"
 
 namespace z8 {
 

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "datasource/large_layout.h"
+#include "resources/control_ids.h"
 #include "ui/framework/application.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/control_ids.h"
+#include "ui/large_layout.h"
 
 namespace z8 {
 

@@ -13,18 +13,19 @@ std::atomic<int> g_debugCount{0};
 
 }  // namespace
 
-CDebug::CDebug() : CDebug(SystemMutexes()) {}
+CDebug::CDebug() : CDebug(SystemMutexes(), SystemClock()) {}
 
-CDebug::CDebug(MutexSystem& mutexes)
+CDebug::CDebug(MutexSystem& mutexes, Clock& clock)
     : mutexes_(mutexes),
+      clock_(clock),
       number_(++g_debugCount),
-      mutex_(CreateUniqueMutex(mutexes_, DebugMutexName, number_)) {}
+      mutex_(CreateUniqueMutex(mutexes_, clock_, DebugMutexName, number_)) {}
 
 CDebug::~CDebug() = default;
 
 NamedMutex* CDebug::AcquireMutex() {
     if (!mutex_) {
-        mutex_ = CreateUniqueMutex(mutexes_, DebugMutexName, number_);
+        mutex_ = CreateUniqueMutex(mutexes_, clock_, DebugMutexName, number_);
     }
     return mutex_.get();
 }
@@ -47,16 +48,16 @@ std::string FilterArrayMutexName(uint32_t tickCount, int number) {
     return name;
 }
 
-std::unique_ptr<NamedMutex> CreateUniqueMutex(MutexSystem& mutexes,
+std::unique_ptr<NamedMutex> CreateUniqueMutex(MutexSystem& mutexes, Clock& clock,
                                               std::string (*nameFor)(uint32_t, int), int number) {
     for (int attempt = 0; attempt < kMutexAttempts; ++attempt) {
-        MutexSystem::Created created = mutexes.Create(nameFor(mutexes.TickCount(), number));
+        MutexSystem::Created created = mutexes.Create(nameFor(clock.TickCount(), number));
         if (!created.alreadyExisted) {
             return std::move(created.mutex);
         }
         // The tick count differs on the next attempt, and so does the name.
         if (attempt + 1 < kMutexAttempts) {
-            mutexes.Sleep(kCollisionSleepMs);
+            clock.Sleep(kCollisionSleepMs);
         }
     }
     return nullptr;

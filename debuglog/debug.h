@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/clock.h"
 #include "platform/named_mutex.h"
 
 namespace z8 {
@@ -14,8 +15,8 @@ namespace z8 {
 class CDebug {
 public:
     CDebug();
-    // With the mutexes of the given system (tests count attempts and sleeps).
-    explicit CDebug(MutexSystem& mutexes);
+    // With the given mutexes and clock (tests count attempts and sleeps).
+    CDebug(MutexSystem& mutexes, Clock& clock);
     virtual ~CDebug();
     CDebug(const CDebug&) = delete;
     CDebug& operator=(const CDebug&) = delete;
@@ -29,6 +30,7 @@ public:
 
 private:
     MutexSystem& mutexes_;
+    Clock& clock_;
     int number_;  // this sink's place in the count of sinks ever built
     std::unique_ptr<NamedMutex> mutex_;
 };
@@ -49,7 +51,7 @@ std::string FilterArrayMutexName(uint32_t tickCount, int number);
 // Tries up to 500 names from nameFor(tick count, number), sleeping 10 ms after
 // each name that already exists; null after 500 collisions or when the system
 // cannot create a mutex at all.
-std::unique_ptr<NamedMutex> CreateUniqueMutex(MutexSystem& mutexes,
+std::unique_ptr<NamedMutex> CreateUniqueMutex(MutexSystem& mutexes, Clock& clock,
                                               std::string (*nameFor)(uint32_t, int), int number);
 
 }  // namespace z8

@@ -13,7 +13,8 @@ std::atomic<int> g_filterArrayCount{0};
 
 CDebugFilterArray::CDebugFilterArray()
     : CContainer("CDebugFilterArray", "DebugFilterArray", true),
-      mutex_(CreateUniqueMutex(SystemMutexes(), FilterArrayMutexName, ++g_filterArrayCount)) {}
+      mutex_(CreateUniqueMutex(SystemMutexes(), SystemClock(), FilterArrayMutexName,
+                               ++g_filterArrayCount)) {}
 
 int DebugFilterArrayInstanceCount() {
     return g_filterArrayCount;

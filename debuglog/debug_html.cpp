@@ -34,11 +34,10 @@ bool CDebugHtml::Write(int severity, std::string_view text) {
 }
 
 std::string DefaultHtmlLogPath(const std::string& windowsDirectory, const std::string& modulePath) {
-    const std::string folder = TrimTrailingBackslashes(windowsDirectory);
     if (modulePath.empty()) {
-        return folder + "\\DefaultLog.htm";
+        return JoinPath(windowsDirectory, "DefaultLog.htm");
     }
-    return folder + "\\" + SplitPath(modulePath).name + ".htm";
+    return JoinPath(windowsDirectory, SplitPath(modulePath).name + ".htm");
 }
 
 }  // namespace z8

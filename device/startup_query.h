@@ -5,45 +5,22 @@
 #include <optional>
 
 #include "device/serial_port.h"
-#include "settings/scan_settings.h"
 
 namespace z8 {
-
-// The fields of the scan settings that the start-up query decides, with the
-// settings' encodings and initial values.
-struct DeviceSetup {
-    uint16_t flatbedSupport = 0;  // 0 absent, 1 grey preview, 2 colour preview
-    uint16_t feederSupport = 3;   // 3 absent, 4 grey preview, 5 colour preview
-    uint16_t documentSource = 0;  // 0 none, 1 sheet feeder, 2 flatbed (set it
-                                  // through the settings' SetDocumentSource)
-    uint16_t paperLoaded = 0;
-
-    bool operator==(const DeviceSetup&) const = default;
-};
 
 // What the scanner answered at start-up.
 struct StartupAnswers {
     // The inquiry reply's feeder and flatbed bytes; none when it failed.
     std::optional<std::array<uint8_t, 2>> abilities;
-    // The status, read only when the answers give a feeder; none otherwise or
+    // The status, read only when the scanner has a feeder; none otherwise or
     // when it failed. It is also the main dialog's last status.
     std::optional<uint8_t> status;
 };
 
-// The rule: ability bytes 0, 1, 2 give flatbedSupport 0, 1, 2 and
-// feederSupport 3, 4, 5 (other bytes leave the field); the document source
-// becomes the flatbed when there is one, else the feeder when there is one;
-// paperLoaded := 1 when there is a feeder and the status is
-// SCAN_FEUILLE_PRETE. A failed inquiry changes nothing.
-DeviceSetup ApplyStartupAnswers(const StartupAnswers& answers, DeviceSetup current);
-
-// Asks the scanner over the open port: the inquiry, then the status when
-// ApplyStartupAnswers(abilities, current) has a feeder.
-StartupAnswers QueryScanner(CSerialPort& port, const DeviceSetup& current);
-
-// The settings' view of the setup, and back; the document source goes through
-// SetDocumentSource so that feederSelected follows it.
-DeviceSetup CurrentDeviceSetup(const CScanSettings& settings);
-void StoreDeviceSetup(const DeviceSetup& setup, CScanSettings& settings);
+// Asks the scanner over the open port: the inquiry, then the status when the
+// scanner has a feeder. Feeder byte 0 says there is none, 1 and 2 that there
+// is one; any other byte says nothing, and knownFeeder (what was known before
+// the query) decides.
+StartupAnswers QueryScanner(CSerialPort& port, bool knownFeeder = false);
 
 }  // namespace z8

@@ -12,7 +12,7 @@ double RealOf(TW_FIX32 value) {
 // Conversions truncate toward zero, as everywhere numbers leave TWAIN.
 void Contrast(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
     const int contrast = static_cast<int>(RealOf(s.contrast));
-    if (contrast != 0) ops.ChannelIntensity(image, contrast * 25, -1, 7);
+    if (contrast != 0) ops.ChannelIntensity(image, contrast * 25, kMidGreyPivot, kAllChannels);
 }
 
 // Gamma 2.2 is stored as 2 + 13107/65536, just under 2.2: it gives 21.
@@ -22,8 +22,8 @@ void Gamma(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
 }
 
 void Mirrors(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
-    if (s.mirrorV) ops.Mirror(image, 0, 1);
-    if (s.mirrorH) ops.Mirror(image, 1, 0);
+    if (s.mirrorV) ops.Mirror(image, MirrorAxis::Vertical);
+    if (s.mirrorH) ops.Mirror(image, MirrorAxis::Horizontal);
 }
 
 void Invert(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
@@ -32,9 +32,9 @@ void Invert(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
 
 void Filter(Image& image, const AdjustmentSettings& s, ImageOperations& ops) {
     if (s.filterIndex == 1)
-        ops.Filter(image, 0);
+        ops.Filter(image, ImageFilter::Sharpen);
     else if (s.filterIndex == 2)
-        ops.Filter(image, 1);
+        ops.Filter(image, ImageFilter::Descreen);
 }
 
 }  // namespace
@@ -50,20 +50,28 @@ std::unique_ptr<Image> ApplyDisplayAdjustments(Image& image, DisplayMode mode,
     Invert(image, settings, operations);
     Filter(image, settings, operations);
 
+    std::unique_ptr<Image> reduced;
     switch (settings.pixelType) {
         case TWPT_BW:
-            return operations.Reduce(image, 2, 2);
+            reduced = operations.Reduce(image, Reduction::BlackAndWhite);
+            break;
         case TWPT_GRAY:
         case TWPT_PALETTE:
-            return operations.Reduce(image, 8, 8);
+            reduced = operations.Reduce(image, Reduction::Grey);
+            break;
         case TWPT_RGB:
-            if (settings.red != 0) operations.ChannelIntensity(image, settings.red, -1, 4);
-            if (settings.green != 0) operations.ChannelIntensity(image, settings.green, -1, 2);
-            if (settings.blue != 0) operations.ChannelIntensity(image, settings.blue, -1, 1);
-            return nullptr;
+            if (settings.red != 0)
+                operations.ChannelIntensity(image, settings.red, kMidGreyPivot, kChannelRed);
+            if (settings.green != 0)
+                operations.ChannelIntensity(image, settings.green, kMidGreyPivot, kChannelGreen);
+            if (settings.blue != 0)
+                operations.ChannelIntensity(image, settings.blue, kMidGreyPivot, kChannelBlue);
+            break;
         default:
-            return nullptr;
+            break;
     }
+    operations.Finish();
+    return reduced;
 }
 
 std::unique_ptr<Image> ApplyDisplayAdjustments(Image& image, DisplayMode mode,
@@ -79,6 +87,7 @@ void ApplyScanAdjustments(Image& image, const AdjustmentSettings& settings,
     Mirrors(image, settings, operations);
     Invert(image, settings, operations);
     Filter(image, settings, operations);
+    operations.Finish();
 }
 
 void ApplyScanAdjustments(Image& image, const AdjustmentSettings& settings) {

@@ -42,9 +42,36 @@ LevelTable ChannelIntensityTable(int amount, int pivot);
 LevelTable GammaTable(int gammaTimesTen);
 LevelTable InvertTable();
 
-// Runs the table over the channels of the mask (see above for 1 and 8 bits).
-void ApplyLevelTable(Image& image, const LevelTable& table, unsigned channelMask);
+// A run of point operations on one image, composed as they are added: each of
+// the 256 levels is pushed through the steps in order, so the rounding and
+// saturation of every step stay in the result (for 1 bit, each of the two
+// colours is pushed through the nearest-colour choice of every step). Apply
+// then gives, in one pass over the rows, the very bytes the steps one at a
+// time would give.
+class LevelPass {
+public:
+    explicit LevelPass(Image& image);
+    // The steps of the operations below; a neutral amount adds nothing.
+    void Brightness(int amount);
+    void ChannelIntensity(int amount, int pivot, unsigned channelMask);
+    void Gamma(int gammaTimesTen);
+    void Invert();
+    // Runs the steps added so far over the image; nothing when none changes it.
+    void Apply();
+    const Image& Target() const { return image_; }
 
+private:
+    // A step: the table over the channels of the mask (see above for 1 and
+    // 8 bits).
+    void Add(const LevelTable& table, unsigned channelMask);
+
+    Image& image_;
+    std::array<LevelTable, 3> channels_;  // blue, green, red: the order of the bytes
+    std::array<int, 2> bilevel_{0, 1};    // the colour each of the two becomes
+    bool changed_ = false;
+};
+
+// Each a pass of one step.
 void AdjustBrightness(Image& image, int amount);
 void AdjustChannelIntensity(Image& image, int amount, int pivot, unsigned channelMask);
 void ApplyGamma(Image& image, int gammaTimesTen);

@@ -30,7 +30,7 @@ private:
 bool RunLauncherStartup(LauncherSystem& system, const std::string& settingsFileName,
                         const LocalClock& clock) {
     CDebugHtml log(clock);
-    log.Open(TrimTrailingBackslashes(system.WindowsDirectory()) + "\\Launcher.htm", true);
+    log.Open(JoinPath(system.WindowsDirectory(), "Launcher.htm"), true);
     CurrentLogScope current(&log);
     SetLogLevel(4);
     LogTrace(GetCurrentLog(), "QXLauncher started...");
@@ -41,7 +41,7 @@ bool RunLauncherStartup(LauncherSystem& system, const std::string& settingsFileN
         system.ChangeDirectory(folder);
     }
     const std::string base = module.drive + folder;
-    CProfileSection settings(system.Profiles(), base + "\\" + settingsFileName);
+    CProfileSection settings(system.Profiles(), JoinPath(base, settingsFileName));
     settings.SetSection(kSection);
 
     const std::string key =

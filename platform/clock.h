@@ -15,4 +15,8 @@ public:
     virtual uint32_t TickCount() = 0;
 };
 
+// The running system's clock: Sleep and GetTickCount on Windows, nanosleep
+// and the monotonic clock elsewhere.
+Clock& SystemClock();
+
 }  // namespace z8

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -15,8 +14,7 @@ public:
     virtual void Unlock() = 0;
 };
 
-// What building a unique mutex name needs from the system: creation by name,
-// the millisecond tick count, and a sleep between attempts.
+// Mutexes created by name.
 class MutexSystem {
 public:
     struct Created {
@@ -26,8 +24,6 @@ public:
 
     virtual ~MutexSystem() = default;
     virtual Created Create(const std::string& name) = 0;
-    virtual uint32_t TickCount() = 0;
-    virtual void Sleep(uint32_t milliseconds) = 0;
 };
 
 // The running system's mutexes: Win32 named mutexes on Windows, a name table

@@ -36,4 +36,11 @@ std::string TrimTrailingBackslashes(std::string_view text) {
     return std::string(text);
 }
 
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    std::string path = TrimTrailingBackslashes(folder);
+    path += '\\';
+    path += name;
+    return path;
+}
+
 }  // namespace z8

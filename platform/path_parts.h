@@ -24,4 +24,9 @@ PathParts SplitPath(std::string_view path);
 // The text without its trailing backslashes.
 std::string TrimTrailingBackslashes(std::string_view text);
 
+// A file in a folder: the folder without its trailing backslashes, one
+// backslash, the name. An empty folder gives the name at the root of the
+// current drive.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
 }  // namespace z8

@@ -8,9 +8,9 @@
 #include "device/scan_status.h"
 #include "device/scanner_protocol.h"
 #include "imaging/adjustments.h"
+#include "resources/string_ids.h"
 #include "scanning/adjustments_of.h"
 #include "scanning/global_copy.h"
-#include "ui/resources/string_ids.h"
 
 namespace z8 {
 namespace {

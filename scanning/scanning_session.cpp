@@ -1,8 +1,8 @@
 #include "scanning/scanning_session.h"
 
-#include "device/startup_query.h"
+#include "resources/string_ids.h"
 #include "scanning/scan_preparation.h"
-#include "ui/resources/string_ids.h"
+#include "scanning/startup_setup.h"
 
 namespace z8 {
 
@@ -18,7 +18,7 @@ void ScanningSession::StartUp() {
     link_.FindComPort();
     if (link_.Open()) {
         const DeviceSetup current = CurrentDeviceSetup(settings_);
-        const StartupAnswers answers = QueryScanner(link_, current);
+        const StartupAnswers answers = QueryScanner(link_, settings_.FeederAvailable());
         StoreDeviceSetup(ApplyStartupAnswers(answers, current), settings_);
         if (answers.abilities) job_.abilities = *answers.abilities;
         if (answers.status) job_.lastStatus = *answers.status;

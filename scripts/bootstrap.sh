@@ -11,7 +11,8 @@ PACKAGES=(
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils
   googletest libgtest-dev libgmock-dev libjpeg62-turbo-dev clang lld libclang-rt-14-dev
-  libtiff-tools libjpeg-turbo-progs imagemagick dpkg-dev nasm locales ccache
+  fonts-liberation libtiff-tools libjpeg-turbo-progs imagemagick dpkg-dev nasm locales ccache
+  nsis p7zip-full
 )
 
 apt_updated=0

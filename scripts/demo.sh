@@ -3,8 +3,9 @@
 # scanner emulator, then under Wine: lists the TWAIN sources that Wine's own
 # source manager finds, scans a page without the source's dialog (the
 # application hears MSG_XFERREADY), and runs a session with the dialog
-# against the emulated scanner on COM1: a preview and a frame dragged on it.
-# What it prints and a screenshot of the dialog are kept in out/. On a
+# against the emulated scanner on COM1: a preview and a frame dragged on it,
+# then the same dialog in English with the English resource library in the
+# Windows directory. What it prints and screenshots are kept in out/. On a
 # machine that cannot run 32-bit programs the 64-bit source and application
 # stand in for the 32-bit ones.
 set -euo pipefail
@@ -21,8 +22,11 @@ for preset in native "$arch"; do
 done
 
 emu=""
+windows=${Z8_RIG_DIR:-build/rig}/prefix/drive_c/windows
 finish() {
   if [ -n "$emu" ]; then kill -TERM "$emu" 2>/dev/null || true; wait "$emu" 2>/dev/null || true; fi
+  # The tests share the prefix and expect the French source.
+  rm -f "$windows/twainZ8.dll"
   "$rig" stop
 }
 trap finish EXIT
@@ -74,6 +78,24 @@ EOF
   --script "Z:$root/out/dialog_steps.txt" >out/session.txt
 cat out/session.txt
 
+# The English resource library where the source's search by name finds it,
+# the Windows directory: the same dialog speaks English.
+echo
+echo "The same dialog with the English resource library twainZ8.dll in the Windows directory:"
+cp "build/$arch/resources/twainZ8.dll" "$windows/twainZ8.dll"
+cat >out/english_steps.txt <<EOF
+wait-window scanning
+wait-text 1050 "Resolution"
+click 1001
+wait-enabled 1001 within 60
+drag 1042 40 60 200 300
+screenshot window Z:$root/out/scanner_dialog_english.png
+EOF
+"$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose \
+  --script "Z:$root/out/english_steps.txt" >out/session_english.txt
+rm -f "$windows/twainZ8.dll"
+cat out/session_english.txt
+
 # A real page on disk: scanned and transferred through the source manager by
 # z8scan acquire, in memory strips, and written as a BMP file.
 echo
@@ -85,6 +107,7 @@ rm -f out/page-*.bmp
 echo "kept as out/page-1.bmp, its line in out/acquire.txt"
 
 echo
-echo "saved in out/: sources.txt, scan.txt, session.txt, acquire.txt, scanner.txt"
-echo "(the serial exchanges), the driver's steps, page-1.bmp and the screenshots"
-echo "progress_window.png, scanner_dialog.png, image_parameters.png"
+echo "saved in out/: sources.txt, scan.txt, session.txt, session_english.txt,"
+echo "acquire.txt, scanner.txt (the serial exchanges), the driver's steps, page-1.bmp"
+echo "and the screenshots progress_window.png, scanner_dialog.png,"
+echo "image_parameters.png, scanner_dialog_english.png"

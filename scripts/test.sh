@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Every test: installs what is missing, builds the four presets, runs the
-# native unit tests, the same under the sanitizers, bounded fuzzing campaigns,
-# and the Windows binaries'
-# checks and Wine tests. Ends with one "tests: N passed, N failed" line.
+# Every test: installs what is missing, builds the presets and the installer,
+# runs the native unit tests, the same under the sanitizers, bounded fuzzing
+# campaigns, and the Windows binaries' checks and Wine tests. Ends with one
+# "tests: N passed, N failed" line.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -21,6 +21,10 @@ for preset in "${presets[@]}"; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
+# The installers carry the 32- and the 64-bit builds.
+say "build the installers"
+cmake --build --preset installer
+cmake --build --preset installer-x64
 t2=$(stamp)
 
 trap 'scripts/wine-rig.sh stop' EXIT

@@ -93,7 +93,7 @@ start_wineserver() {
 }
 
 ensure_prefix() {
-  if [ ! -f "$WINEPREFIX/.z8-ready" ]; then
+  if [ ! -f "$WINEPREFIX/.z8-ready-2" ]; then
     say "creating the prefix $WINEPREFIX"
     rm -rf "$WINEPREFIX"
     start_wineserver
@@ -102,10 +102,13 @@ ensure_prefix() {
     # looks for in the prefix's Fonts folder only. Without them dialog units
     # measure wider than on Windows.
     cp /usr/share/wine/fonts/sserif*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+    # The captions' Times New Roman: Liberation Serif has its metrics.
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
+      /d 'Liberation Serif' /f </dev/null >/dev/null 2>&1
     # No window manager runs on the X server: Wine draws the frames itself.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
       </dev/null >/dev/null 2>&1
-    touch "$WINEPREFIX/.z8-ready"
+    touch "$WINEPREFIX/.z8-ready-2"
   fi
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/path_parts.h"
 #include "twain/fix32.h"
 
 namespace z8 {
@@ -460,11 +461,7 @@ void CScanSettings::SetFileName(const char* text) {
 }
 
 void CScanSettings::ResetFileName(const SystemPaths& paths) {
-    std::string name = paths.WindowsDirectory();
-    if (name.size() > sizeof fileName - 1) name.resize(sizeof fileName - 1);
-    if (name.empty() || name.back() != '\\') name += '\\';
-    name += "sample.bmp";
-    SetFileName(name.c_str());
+    SetFileName(JoinPath(paths.WindowsDirectory(), "sample.bmp").c_str());
     imageFileFormat = TWFF_BMP;
 }
 

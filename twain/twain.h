@@ -265,8 +265,8 @@ struct TW_PALETTE8 {
     TW_ELEMENT8 Colors[256];
 };
 
-// DAT_PENDINGXFERS. The second field was renamed from Reserved to EOJ when
-// job control arrived; both names are kept.
+// DAT_PENDINGXFERS. Peers without job control call the second field
+// Reserved, peers with it EOJ: the union gives it both names.
 struct TW_PENDINGXFERS {
     TW_UINT16 Count;
     union {

@@ -4,12 +4,11 @@
 
 #include <string>
 
-#include "platform/win32/string_table_win32.h"
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
+#include "ui/caption_style.h"
 #include "ui/controls/shades.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/image_params_ids.h"
-#include "ui/resources/picture_ids.h"
-#include "ui/resources/string_ids.h"
 #include "ui/tool_tips.h"
 
 namespace z8::ui {
@@ -17,10 +16,6 @@ namespace {
 
 constexpr UINT_PTR kRedrawTimer = 1;
 constexpr UINT kRedrawPeriodMs = 100;
-
-std::string Text(unsigned id) {
-    return Win32StringTable(ResourceModule()).Load(id);
-}
 
 struct Caption {
     int control;
@@ -32,9 +27,9 @@ constexpr Caption kCaptions[] = {
     {res::kIpRedCaption, res::kStrCaptionRed, 0x0000FF},
     {res::kIpGreenCaption, res::kStrCaptionGreen, 0x00FF00},
     {res::kIpBlueCaption, res::kStrCaptionBlue, 0xFF0000},
-    {res::kIpContrastCaption, res::kStrCaptionContrast, res::kCaptionColour},
-    {res::kIpBrightnessCaption, res::kStrCaptionBrightness, res::kCaptionColour},
-    {res::kIpFilterCaption, res::kStrCaptionFilter, res::kCaptionColour},
+    {res::kIpContrastCaption, res::kStrCaptionContrast, kCaptionColour},
+    {res::kIpBrightnessCaption, res::kStrCaptionBrightness, kCaptionColour},
+    {res::kIpFilterCaption, res::kStrCaptionFilter, kCaptionColour},
 };
 
 struct Slider {
@@ -107,10 +102,10 @@ BOOL CImageParamsDialog::OnInitDialog() {
     for (size_t i = 0; i < std::size(kCaptions); ++i) {
         const Caption& c = kCaptions[i];
         if (c.control == res::kIpFilterCaption) {
-            SetWindowTextA(hwnd(), Text(res::kStrImageParamsTitle).c_str());
+            SetWindowTextA(hwnd(), ResourceStrings().Load(res::kStrImageParamsTitle).c_str());
         }
-        captions_[i].Attach(hwnd(), c.control, Text(c.text), c.colour, res::kCaptionFace,
-                            res::kCaptionHeight, res::kCaptionWeight);
+        captions_[i].Attach(hwnd(), c.control, ResourceStrings().Load(c.text), c.colour,
+                            kCaptionFace, kCaptionHeight, kCaptionWeight);
     }
     ok_.Subclass(hwnd(), IDOK);
     ok_.SetIcons(res::kIconOkHover, res::kIconOk, 0);
@@ -131,7 +126,7 @@ BOOL CImageParamsDialog::OnInitDialog() {
     }
     for (unsigned id : {res::kStrFilterNone, res::kStrFilterSharpen, res::kStrFilterDescreen}) {
         SendDlgItemMessageA(hwnd(), res::kIpFilter, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(Text(id).c_str()));
+                            reinterpret_cast<LPARAM>(ResourceStrings().Load(id).c_str()));
     }
     SendDlgItemMessageA(hwnd(), res::kIpFilter, CB_SETCURSEL, settings_.FilterIndex(), 0);
     if (!model_->ColourShown()) CompactLayout();

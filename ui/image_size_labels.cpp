@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "ui/resources/string_ids.h"
+#include "resources/string_ids.h"
 
 namespace z8 {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "resources/control_ids.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/control_ids.h"
 
 namespace z8::ui {
 

@@ -4,11 +4,11 @@
 
 #include <memory>
 
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
+#include "ui/caption_style.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/control_ids.h"
-#include "ui/resources/picture_ids.h"
-#include "ui/resources/string_ids.h"
 
 namespace z8::ui {
 
@@ -18,14 +18,12 @@ CProgressDialog::CProgressDialog()
 CProgressDialog::~CProgressDialog() = default;
 
 BOOL CProgressDialog::OnInitDialog() {
-    char title[256] = "";
-    LoadStringA(ResourceModule(), res::kStrDialogTitle, title, sizeof title);
-    SetWindowTextA(hwnd(), title);
+    SetWindowTextA(hwnd(), ResourceStrings().Load(res::kStrDialogTitle).c_str());
     cancelRequested_.store(0, std::memory_order_relaxed);
     background_.LoadFromResource(res::kBackgroundBitmap, ResourceModule());
     messageText_ = " ";
-    title_.Attach(hwnd(), res::kProgressText, messageText_, res::kCaptionColour, res::kCaptionFace,
-                  res::kCaptionHeight, res::kCaptionWeight);
+    title_.Attach(hwnd(), res::kProgressText, messageText_, kCaptionColour, kCaptionFace,
+                  kCaptionHeight, kCaptionWeight);
     progress_.Subclass(hwnd(), res::kProgressWindowBar);
     Get<ProgressBar>(res::kProgressWindowBar).SetRange(0, 100);
     progress_.SetColor(RGB(255, 0, 0));

@@ -4,13 +4,11 @@
 
 #include <array>
 
-#include "platform/win32/string_table_win32.h"
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
 #include "ui/image_params_dialog.h"
-#include "ui/resources/control_ids.h"
-#include "ui/resources/image_params_ids.h"
-#include "ui/resources/string_ids.h"
 #include "ui/tool_tips.h"
 
 namespace z8::ui {
@@ -23,7 +21,7 @@ class CAboutDialog final : public Dialog {};
 
 // The presets' names in the profile list, in list order.
 std::array<std::string, kPresetCount> PresetNames() {
-    const Win32StringTable strings(ResourceModule());
+    const StringTable& strings = ResourceStrings();
     return {strings.Load(res::kStrProfileScreen), strings.Load(res::kStrProfilePrinter),
             strings.Load(res::kStrProfileFax), strings.Load(res::kStrProfileOcr)};
 }
@@ -60,17 +58,13 @@ CScannerDialog::~CScannerDialog() {
     Destroy();
 }
 
-std::string CScannerDialog::Text(unsigned id) {
-    return Win32StringTable(ResourceModule()).Load(id);
-}
-
 BOOL CScannerDialog::OnInitDialog() {
-    SetWindowTextA(hwnd(), Text(res::kStrDialogTitle).c_str());
+    SetWindowTextA(hwnd(), ResourceStrings().Load(res::kStrDialogTitle).c_str());
 
     HMENU system = GetSystemMenu(hwnd(), FALSE);
     if (system != nullptr) {
         DeleteMenu(system, SC_MAXIMIZE, MF_BYCOMMAND);
-        const std::string about = Text(res::kStrAboutMenuItem);
+        const std::string about = ResourceStrings().Load(res::kStrAboutMenuItem);
         if (!about.empty()) {
             AppendMenuA(system, MF_SEPARATOR, 0, nullptr);
             AppendMenuA(system, MF_STRING, kAboutCommand, about.c_str());
@@ -83,16 +77,17 @@ BOOL CScannerDialog::OnInitDialog() {
     }
     toolTip_ = CreateToolTips(hwnd(), kTips);
     FillProfiles();
-    Get<Static>(res::kResolutionCaption).SetText(Text(res::kStrCaptionResolution));
-    Get<Static>(res::kProfileCaption).SetText(Text(res::kStrProfile));
-    Get<Static>(res::kImageCaption).SetText(Text(res::kStrCaptionImage));
+    Get<Static>(res::kResolutionCaption)
+        .SetText(ResourceStrings().Load(res::kStrCaptionResolution));
+    Get<Static>(res::kProfileCaption).SetText(ResourceStrings().Load(res::kStrProfile));
+    Get<Static>(res::kImageCaption).SetText(ResourceStrings().Load(res::kStrCaptionImage));
     Get<Static>(res::kStatusLabel).SetText(" ");
     Show(res::kStatusLabel, true);
     const auto bar = Get<ProgressBar>(res::kProgressBar);
     bar.SetRange(0, 100);
     bar.Show(false);
     SetUpLook();
-    labels_ = EmptySizeLabels(LoadSizeWords(Win32StringTable(ResourceModule())));
+    labels_ = EmptySizeLabels(LoadSizeWords(ResourceStrings()));
     Get<Static>(res::kHeightLabel).SetText(labels_.height);
     Get<Static>(res::kWidthLabel).SetText(labels_.width);
     Get<Static>(res::kFileSizeLabel).SetText(labels_.fileSize);
@@ -285,7 +280,7 @@ void CScannerDialog::DisableControlsForScan(const std::string& statusText) {
     Enable(res::kNewProfileButton, false);
     Enable(res::kStoreProfileButton, false);
     Enable(res::kDeleteProfileButton, false);
-    SetStatus(statusText, Text(res::kStrDialogTitle));
+    SetStatus(statusText, ResourceStrings().Load(res::kStrDialogTitle));
 }
 
 void CScannerDialog::RestoreControlsAfterScan(const Restore& restore) {
@@ -349,7 +344,7 @@ void CScannerDialog::StopBusyTimer() {
 }
 
 void CScannerDialog::ShowMessage(const std::string& text) {
-    MessageBoxA(hwnd(), text.c_str(), Text(res::kStrDialogTitle).c_str(), MB_OK);
+    MessageBoxA(hwnd(), text.c_str(), ResourceStrings().Load(res::kStrDialogTitle).c_str(), MB_OK);
 }
 
 void CScannerDialog::SetWaitCursor(bool waiting) {

@@ -91,7 +91,6 @@ private:
     void Show(int id, bool visible) { ShowWindow(Item(id), visible ? SW_SHOW : SW_HIDE); }
     // Erases and redraws the dialog under a child control.
     void Repaint(int id);
-    static std::string Text(unsigned id);
 
     // The commands of the controls.
     bool OnClicked(int id);

@@ -1,9 +1,8 @@
 // How the scanning dialog's controls follow the settings.
-#include "platform/win32/string_table_win32.h"
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/control_ids.h"
-#include "ui/resources/string_ids.h"
 #include "ui/scanner_dialog.h"
 #include "ui/scanner_dialog_state.h"
 
@@ -67,15 +66,16 @@ void CScannerDialog::ApplySourceState() {
 
 void CScannerDialog::ApplySizeLabels() {
     CScanSettings& settings = session_.Settings();
-    const SizeWords words = LoadSizeWords(Win32StringTable(ResourceModule()));
+    const SizeWords words = LoadSizeWords(ResourceStrings());
     if (settings.DocumentSource() == kSourceNone) {
         labels_ = EmptySizeLabels(words);
     } else {
         const CheckedSize checked = CheckImageSize(settings, words);
         if (checked.tooLarge) {
             if (settings.ShowUI() != 0) {
-                MessageBoxA(hwnd(), Text(res::kStrImageTooLarge).c_str(),
-                            Text(res::kStrErrorCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
+                MessageBoxA(hwnd(), ResourceStrings().Load(res::kStrImageTooLarge).c_str(),
+                            ResourceStrings().Load(res::kStrErrorCaption).c_str(),
+                            MB_OK | MB_ICONEXCLAMATION);
             }
             Get<ComboBox>(res::kResolutionCombo).Select(0);
         }

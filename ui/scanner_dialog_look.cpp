@@ -1,11 +1,11 @@
 // The scanning dialog's look: the background picture, the caption labels, the
 // shaded progress bar, the icon buttons with their chosen and disabled
 // pictures, the stop button's animation and the rulers beside the pane.
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
+#include "ui/caption_style.h"
 #include "ui/controls/gdi_handles.h"
 #include "ui/framework/module_state.h"
-#include "ui/resources/control_ids.h"
-#include "ui/resources/picture_ids.h"
-#include "ui/resources/string_ids.h"
 #include "ui/scanner_dialog.h"
 
 namespace z8::ui {
@@ -40,10 +40,10 @@ struct CaptionLabel {
     int height;
 };
 constexpr CaptionLabel kCaptionLabels[] = {
-    {res::kResolutionCaption, res::kStrCaptionResolution, res::kCaptionHeight},
-    {res::kProfileCaption, res::kStrProfile, res::kCaptionHeight},
-    {res::kImageCaption, res::kStrCaptionImage, res::kCaptionHeight},
-    {res::kStatusLabel, 0, res::kCaptionHeight - 1},
+    {res::kResolutionCaption, res::kStrCaptionResolution, kCaptionHeight},
+    {res::kProfileCaption, res::kStrProfile, kCaptionHeight},
+    {res::kImageCaption, res::kStrCaptionImage, kCaptionHeight},
+    {res::kStatusLabel, 0, kCaptionHeight - 1},
 };
 
 // The rulers: centimetres or inches, across and down.
@@ -61,8 +61,8 @@ void CScannerDialog::SetUpLook() {
     background_.LoadFromResource(res::kBackgroundBitmap, ResourceModule());
     for (size_t i = 0; i < std::size(kCaptionLabels); ++i) {
         const CaptionLabel& c = kCaptionLabels[i];
-        captions_[i].Attach(hwnd(), c.control, c.text != 0 ? Text(c.text) : " ",
-                            res::kCaptionColour, res::kCaptionFace, c.height, res::kCaptionWeight);
+        captions_[i].Attach(hwnd(), c.control, c.text != 0 ? ResourceStrings().Load(c.text) : " ",
+                            kCaptionColour, kCaptionFace, c.height, kCaptionWeight);
     }
     progressBar_.Subclass(hwnd(), res::kProgressBar);
     progressBar_.SetColor(RGB(255, 0, 0));

@@ -1,9 +1,9 @@
 // The scanning dialog's preview: the pane's picture, its drawing with the
 // display adjustments, and the selections made on it.
+#include "resources/control_ids.h"
 #include "ui/draw_image.h"
 #include "ui/preview_selection.h"
 #include "ui/preview_view.h"
-#include "ui/resources/control_ids.h"
 #include "ui/sample_picture.h"
 #include "ui/scanner_dialog.h"
 

@@ -1,8 +1,9 @@
 // The scanning dialog's profile list: the editable combo box as the list of
 // a ProfileList, and the buttons that store, create and delete profiles.
+#include "resources/control_ids.h"
+#include "resources/string_ids.h"
 #include "ui/framework/controls.h"
-#include "ui/resources/control_ids.h"
-#include "ui/resources/string_ids.h"
+#include "ui/framework/module_state.h"
 #include "ui/scanner_dialog.h"
 
 namespace z8::ui {
@@ -79,7 +80,7 @@ void CScannerDialog::CreateProfile() {
             break;
         case ProfileOutcome::Exists:
             // The name is taken: the user is asked for another one.
-            combo.SetText(Text(res::kStrProfile));
+            combo.SetText(ResourceStrings().Load(res::kStrProfile));
             combo.Focus();
             Enable(res::kStoreProfileButton, true);
             Enable(res::kDeleteProfileButton, false);
@@ -102,8 +103,8 @@ void CScannerDialog::DeleteProfile() {
 }
 
 void CScannerDialog::RefuseProfileName() {
-    MessageBoxA(hwnd(), Text(res::kStrProfileNameRefused).c_str(),
-                Text(res::kStrDialogTitle).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(hwnd(), ResourceStrings().Load(res::kStrProfileNameRefused).c_str(),
+                ResourceStrings().Load(res::kStrDialogTitle).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace z8::ui

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "platform/win32/string_table_win32.h"
 #include "ui/framework/module_state.h"
 
 namespace z8::ui {
@@ -17,7 +16,7 @@ HWND CreateToolTips(HWND dialog, std::span<const ToolTipText> tips) {
     SendMessageA(window, TTM_ACTIVATE, TRUE, 0);
     SendMessageA(window, TTM_SETMAXTIPWIDTH, 0, 200);
     SendMessageA(window, TTM_SETTIPTEXTCOLOR, RGB(0, 0, 255), 0);
-    const Win32StringTable strings(ResourceModule());
+    const StringTable& strings = ResourceStrings();
     for (const ToolTipText& tip : tips) {
         std::string text = strings.Load(tip.text);
         TOOLINFOA info{};

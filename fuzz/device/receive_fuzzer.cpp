@@ -7,9 +7,9 @@
 
 #include "device/scanner_protocol.h"
 #include "device/serial_port.h"
-#include "device/startup_query.h"
 #include "fuzz/device/stream_device.h"
 #include "platform/registry.h"
+#include "scanning/startup_setup.h"
 
 namespace {
 

@@ -20,4 +20,9 @@ uint32_t PosixClock::TickCount() {
     return static_cast<uint32_t>(ms);
 }
 
+Clock& SystemClock() {
+    static PosixClock clock;
+    return clock;
+}
+
 }  // namespace z8

@@ -1,9 +1,7 @@
 // Natively the names live in a table of this process: enough for the log
 // library's own uniqueness rule, which is all that runs here.
-#include <chrono>
 #include <mutex>
 #include <set>
-#include <thread>
 
 #include "platform/named_mutex.h"
 
@@ -54,14 +52,6 @@ public:
         }
         created.mutex = std::make_unique<ProcessNamedMutex>(name);
         return created;
-    }
-    uint32_t TickCount() override {
-        const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        return static_cast<uint32_t>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-    }
-    void Sleep(uint32_t milliseconds) override {
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     }
 };
 

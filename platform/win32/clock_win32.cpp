@@ -12,4 +12,9 @@ uint32_t Win32Clock::TickCount() {
     return ::GetTickCount();
 }
 
+Clock& SystemClock() {
+    static Win32Clock clock;
+    return clock;
+}
+
 }  // namespace z8

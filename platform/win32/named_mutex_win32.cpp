@@ -36,8 +36,6 @@ public:
         created.mutex = std::make_unique<Win32NamedMutex>(handle);
         return created;
     }
-    uint32_t TickCount() override { return GetTickCount(); }
-    void Sleep(uint32_t milliseconds) override { ::Sleep(milliseconds); }
 };
 
 }  // namespace

@@ -6,13 +6,10 @@
 
 namespace z8 {
 
-// LoadStringA over one module; the module may change when a resource library
-// replaces the built-in texts.
+// LoadStringA over one module.
 class Win32StringTable final : public StringTable {
 public:
     explicit Win32StringTable(HINSTANCE module) : module_(module) {}
-    void SetModule(HINSTANCE module) { module_ = module; }
-    HINSTANCE Module() const { return module_; }
     std::string Load(unsigned id) const override;
 
 private:

@@ -12,9 +12,9 @@
 #include "device/scanner_protocol.h"
 #include "device/serial_device_win32.h"
 #include "device/serial_port.h"
-#include "device/startup_query.h"
 #include "platform/win32/clock_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "scanning/startup_setup.h"
 
 namespace {
 

@@ -11,4 +11,4 @@ rc=$?
 set -e
 printf '%s\n' "$out"
 [ "$rc" -eq 0 ] || { echo "FAIL: the probe exited $rc"; exit 1; }
-[ "$(grep -c "^ok " <<<"$out")" -eq 17 ] || { echo "FAIL: checks missing"; exit 1; }
+[ "$(grep -c "^ok " <<<"$out")" -eq 19 ] || { echo "FAIL: checks missing"; exit 1; }

@@ -8,8 +8,8 @@
 # pixels at once, Cancel puts the values back and OK keeps them, and outside
 # colour the colour sliders are hidden; the scanning dialog has its
 # background, rulers, lit, pressed and disabled icon buttons and the chosen
-# mode's picture, and its stop button animates during a scan. Screenshots go
-# to ARTEFACTS.
+# mode's picture, its About box the source's icon, and its stop button
+# animates during a scan. Screenshots go to ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 
@@ -148,7 +148,8 @@ stop_emulator
 # The scanning dialog's look (a flatbed without feeder): the background
 # picture, the rulers beside the pane, an icon button lit under the mouse,
 # shifted while pressed and back at rest when the press is dragged off, the
-# disabled feeder button's grey picture, the chosen mode's picture.
+# disabled feeder button's grey picture, the chosen mode's picture, the About
+# box's icon.
 start_emulator --flatbed 2 --feeder 0
 out=$(scripted scanning_look --ui <<EOF
 wait-window scanning
@@ -172,6 +173,14 @@ click 1030
 wait-pixel 1030 10 8 #AEC8EF 30
 wait-pixel 1031 10 8 #F4F5F7 14
 screenshot window Z:$artefacts/scanning_dialog_look_$arch.png
+# The About box, from the system menu, shows the source's icon.
+system-command window 16
+wait-window about
+expect-text window "A propos du scanner"
+expect-pixel window 30 30 #5187D8 12
+screenshot window Z:$artefacts/about_box_$arch.png
+click 1
+wait-gone about
 EOF
 )
 printf '%s\n' "$out"

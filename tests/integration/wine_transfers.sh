@@ -102,7 +102,7 @@ run --ui --press-scan --flatbed "${area[@]}" --pixel-type rgb --memory --handle 
   fail "the scan pressed in the dialog"
 expect "$out" 'pressing Scan'
 page_ok page-1.bmp rgb
-# Files come with the file-transfer work: refused for now, the cycle ended.
+# A file transfer is refused, and the cycle is ended.
 if run --flatbed "${area[@]}" --file; then fail "a file transfer succeeded"; fi
 expect "$out" 'DAT 0x0105 MSG_GET -> rc 1 cc 9'
 expect "$out" 'MSG_RESET after a failure: rc 0, Count 0'

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Checks the built-in string table against its identifier header.
+"""Checks the built-in string table against its identifier header, and the
+English resource library's table and dialog texts against the French ones.
 
-Usage: python3 tests/resources/check_strings.py <repo-root>
+Usage: python3 tests/resources/check_strings.py <repo-root> [--english]
 
 Exits 0 when everything holds, otherwise prints each failure and exits 1.
 """
@@ -10,8 +11,11 @@ import re
 import sys
 from pathlib import Path
 
-RC_PATH = Path("ui/resources/strings_fr.rc")
-HEADER_PATH = Path("ui/resources/string_ids.h")
+RC_PATH = Path("resources/strings_fr.rc")
+HEADER_PATH = Path("resources/string_ids.h")
+ENGLISH_RC_PATH = Path("resources/english/strings_en.rc")
+DIALOG_TEXTS_PATH = Path("resources/dialog_texts_fr.h")
+ENGLISH_DIALOG_TEXTS_PATH = Path("resources/english/dialog_texts_en.h")
 
 # Texts other code and the settings file depend on verbatim.
 PINNED = {
@@ -28,6 +32,14 @@ PINNED = {
     170: "Par défaut",
     177: "Format TIFF - Compressé (*.TIF)",
 }
+
+# The same in every language: the manufacturer, the family, and the product
+# name that applications select and that names the one-instance mutex.
+LANGUAGE_NEUTRAL_IDS = (0, 1, 2)
+
+# printf-style conversions: the text is handed to a formatting function.
+CONVERSION = re.compile(r"%[-+ #0]*(?:\*|\d+)?(?:\.(?:\*|\d+))?(?:hh|h|ll|l|L|z|j|t)?[diouxXeEfgGcspn%]")
+DIALOG_TEXT = re.compile(r'^#define\s+(Z8_DLG_\w+)\s+"((?:[^"\\]|\\.)*)"\s*$')
 
 # TW_IDENTITY strings are TW_STR32: 34 bytes including the terminating zero.
 IDENTITY_IDS = (0, 1, 2, 3)
@@ -151,13 +163,7 @@ def check(root):
             failures.append(f"{rc_path}:{number}: id {ident} given twice")
             continue
         texts[ident] = text
-        if ident > 65535:
-            failures.append(f"{rc_path}:{number}: id {ident} exceeds 16 bits")
-        try:
-            text.encode("cp1252")
-        except UnicodeEncodeError as err:
-            failures.append(f"{rc_path}:{number}: id {ident} not encodable in cp1252 ({err.reason}"
-                            f" at {err.start}: {text[err.start:err.end]!r})")
+        check_table_text(rc_path, number, ident, text, failures)
     rc_ids = [ident for ident, _, _ in rc_entries]
     if rc_ids != sorted(rc_ids):
         failures.append(f"{rc_path}: entries are not sorted by id")
@@ -190,28 +196,97 @@ def check(root):
         if actual != expected:
             failures.append(f"id {ident}: expected {expected!r}, found {actual!r}")
 
-    for ident in IDENTITY_IDS:
-        text = texts.get(ident)
-        if text is not None:
-            size = len(text.encode("cp1252", errors="replace"))
-            if size > TW_STR32_MAX_TEXT:
-                failures.append(f"id {ident}: {size} bytes do not fit a TW_STR32"
-                                f" ({TW_STR32_MAX_TEXT} at most)")
-
     return failures, len(texts)
 
 
+def check_table_text(path, number, ident, text, failures):
+    """What every table holds for each entry: 16-bit ids and cp1252 texts."""
+    if ident > 65535:
+        failures.append(f"{path}:{number}: id {ident} exceeds 16 bits")
+    try:
+        text.encode("cp1252")
+    except UnicodeEncodeError as err:
+        failures.append(f"{path}:{number}: id {ident} not encodable in cp1252 ({err.reason}"
+                        f" at {err.start}: {text[err.start:err.end]!r})")
+    if ident in IDENTITY_IDS:
+        size = len(text.encode("cp1252", errors="replace"))
+        if size > TW_STR32_MAX_TEXT:
+            failures.append(f"id {ident}: {size} bytes do not fit a TW_STR32"
+                            f" ({TW_STR32_MAX_TEXT} at most)")
+
+
+def parse_dialog_texts(path, failures):
+    """{macro: text} of a dialog texts header."""
+    try:
+        lines = path.read_text(encoding="utf-8").splitlines()
+    except (OSError, UnicodeDecodeError) as err:
+        failures.append(f"{path}: cannot read ({err})")
+        return {}
+    texts = {}
+    for number, line in enumerate(lines, 1):
+        if line.startswith("#define"):
+            match = DIALOG_TEXT.match(line)
+            if match:
+                texts[match.group(1)] = match.group(2)
+            else:
+                failures.append(f"{path}:{number}: not a dialog text: {line.strip()}")
+    return texts
+
+
+def check_english(root):
+    """The English table against the French one: the same ids, none missing,
+    the same printf-style conversions in the same order; the dialog texts
+    for the same macros."""
+    failures = []
+    english_path = root / ENGLISH_RC_PATH
+    french = parse_rc(root / RC_PATH, failures)
+    english = parse_rc(english_path, failures)
+    if french is None or english is None:
+        return failures, 0
+    french_texts = {ident: text for ident, text, _ in french}
+    english_texts = {}
+    for ident, text, number in english:
+        if ident in english_texts:
+            failures.append(f"{english_path}:{number}: id {ident} given twice")
+            continue
+        english_texts[ident] = text
+        check_table_text(english_path, number, ident, text, failures)
+        if ident not in french_texts:
+            failures.append(f"{english_path}:{number}: id {ident} is not in the French table")
+        elif CONVERSION.findall(text) != CONVERSION.findall(french_texts[ident]):
+            failures.append(f"{english_path}:{number}: id {ident} formats "
+                            f"{CONVERSION.findall(text)}, the French text "
+                            f"{CONVERSION.findall(french_texts[ident])}")
+    for ident in sorted(set(french_texts) - set(english_texts)):
+        failures.append(f"{english_path}: id {ident} has no English text")
+    ids = [ident for ident, _, _ in english]
+    if ids != sorted(ids):
+        failures.append(f"{english_path}: entries are not sorted by id")
+    for ident in LANGUAGE_NEUTRAL_IDS:
+        if ident in english_texts and english_texts[ident] != french_texts.get(ident):
+            failures.append(f"{english_path}: id {ident} must read as in French,"
+                            f" {french_texts.get(ident)!r}")
+
+    french_dialogs = parse_dialog_texts(root / DIALOG_TEXTS_PATH, failures)
+    english_dialogs = parse_dialog_texts(root / ENGLISH_DIALOG_TEXTS_PATH, failures)
+    if set(french_dialogs) != set(english_dialogs):
+        failures.append(f"{ENGLISH_DIALOG_TEXTS_PATH}: defines {sorted(english_dialogs)},"
+                        f" the French texts {sorted(french_dialogs)}")
+    return failures, len(english_texts)
+
+
 def main(argv):
-    if len(argv) != 2:
-        print("usage: check_strings.py <repo-root>", file=sys.stderr)
+    if len(argv) not in (2, 3) or argv[2:] not in ([], ["--english"]):
+        print("usage: check_strings.py <repo-root> [--english]", file=sys.stderr)
         return 1
-    failures, count = check(Path(argv[1]))
+    english = argv[2:] == ["--english"]
+    failures, count = (check_english if english else check)(Path(argv[1]))
     for failure in failures:
         print(f"FAIL: {failure}")
     if failures:
         print(f"{len(failures)} failure(s)")
         return 1
-    print(f"ok: {count} strings")
+    print(f"ok: {count} {'English ' if english else ''}strings")
     return 0
 
 

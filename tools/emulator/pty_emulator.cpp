@@ -24,8 +24,6 @@ namespace z8::emu {
 
 namespace {
 
-// Requests carry at most the parameter block; a longer length is garbage.
-constexpr uint32_t kLargestRequest = 64;
 constexpr int kPollMs = 50;
 // The largest write of a throttled line, so its bytes spread over time.
 constexpr size_t kWriteChunk = 4096;

@@ -12,6 +12,9 @@
 
 namespace z8::emu {
 
+// Requests carry at most the parameter block; a longer length is garbage.
+inline constexpr uint32_t kLargestRequest = 64;
+
 // One thing the scanner does on the line.
 struct Action {
     enum class Kind { Send, Stall, HangUp };

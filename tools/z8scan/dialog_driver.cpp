@@ -38,6 +38,8 @@ const char* KindName(WindowKind kind) {
             return "progress window";
         case WindowKind::Message:
             return "message box";
+        case WindowKind::About:
+            return "About box";
     }
     return "window";
 }
@@ -57,7 +59,8 @@ std::string Seconds(int ms) {
 bool IsInput(Verb verb) {
     return verb == Verb::Click || verb == Verb::Press || verb == Verb::Select ||
            verb == Verb::SelectIndex || verb == Verb::Type || verb == Verb::Drag ||
-           verb == Verb::Slide || verb == Verb::Hover || verb == Verb::ButtonDown;
+           verb == Verb::Slide || verb == Verb::Hover || verb == Verb::ButtonDown ||
+           verb == Verb::SystemCommand;
 }
 
 // A message box is closed with its OK button, or Cancel when it has none.
@@ -288,7 +291,7 @@ void DialogDriver::AwaitPainting(HWND window, int limitMs) {
 // end while one runs its own loop.
 bool DialogDriver::CloseLeftovers() {
     bool clean = true;
-    for (const WindowKind kind : {WindowKind::Message, WindowKind::Parameters}) {
+    for (const WindowKind kind : {WindowKind::Message, WindowKind::About, WindowKind::Parameters}) {
         HWND window = FindSourceWindow(kind);
         if (window == nullptr) continue;
         clean = false;
@@ -297,7 +300,7 @@ bool DialogDriver::CloseLeftovers() {
         Report(std::string("FAIL end of script: a ") + KindName(kind) + " is left open" +
                (text.empty() ? "" : ": " + Quoted(text)));
         PostMessageW(
-            kind == WindowKind::Message ? CloseButton(window) : GetDlgItem(window, IDCANCEL),
+            kind == WindowKind::Parameters ? GetDlgItem(window, IDCANCEL) : CloseButton(window),
             BM_CLICK, 0, 0);
         std::string ignored;
         WaitUntil(

@@ -195,6 +195,8 @@ bool PostInput(const ScriptStep& step, HWND target, int timeoutMs, std::string& 
             return Hover(target, why);
         case Verb::ButtonDown:
             return ButtonDown(target, why);
+        case Verb::SystemCommand:
+            return Post(target, WM_SYSCOMMAND, static_cast<WPARAM>(step.numbers[0]), 0, why);
         default:
             why = "not an action";
             return false;

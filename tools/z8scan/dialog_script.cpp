@@ -87,6 +87,7 @@ constexpr VerbForm kVerbs[] = {
     {"slide", Verb::Slide, "cn", "ID POSITION", true, false},
     {"hover", Verb::Hover, "c", "ID", true, false},
     {"button-down", Verb::ButtonDown, "c", "ID", true, false},
+    {"system-command", Verb::SystemCommand, "wi", "window ITEM", true, false},
     {"expect-message", Verb::Message, "t", "TEXT", true, false},
     {"expect-message-contains", Verb::MessageContains, "t", "TEXT", true, false},
     {"screenshot", Verb::Screenshot, "st", "ID|window|screen FILE", false, false},
@@ -149,6 +150,7 @@ std::optional<WindowKind> ParseWindowKind(std::string_view text) {
     if (text == "parameters") return WindowKind::Parameters;
     if (text == "progress") return WindowKind::Progress;
     if (text == "message") return WindowKind::Message;
+    if (text == "about") return WindowKind::About;
     return std::nullopt;
 }
 
@@ -218,7 +220,7 @@ std::string ReadArguments(const VerbForm& form, const std::vector<Word>& words, 
                 const std::optional<WindowKind> window = ParseWindowKind(text);
                 if (!window || !bare) {
                     return "unknown window '" + text +
-                           "' (scanning, parameters, progress or message)";
+                           "' (scanning, parameters, progress, message or about)";
                 }
                 step.window = *window;
                 break;

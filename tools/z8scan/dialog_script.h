@@ -11,7 +11,7 @@ namespace z8scan {
 
 // The source's windows that a script can wait for, told apart by a control
 // only each of them has.
-enum class WindowKind { Scanning, Parameters, Progress, Message };
+enum class WindowKind { Scanning, Parameters, Progress, Message, About };
 
 enum class Verb {
     WaitWindow,  // makes the window found the one that later steps address
@@ -23,9 +23,10 @@ enum class Verb {
     Type,
     Drag,
     Slide,
-    Hover,       // the mouse over a control's middle, no button held
-    ButtonDown,  // the left button pressed in a control's middle and held
-    Text,        // the checks: expect-... tests once, wait-... until it holds
+    Hover,          // the mouse over a control's middle, no button held
+    ButtonDown,     // the left button pressed in a control's middle and held
+    SystemCommand,  // a system menu item chosen in the window
+    Text,           // the checks: expect-... tests once, wait-... until it holds
     TextContains,
     Enabled,
     Disabled,

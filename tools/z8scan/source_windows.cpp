@@ -10,6 +10,7 @@ constexpr int kFeederButton = 1032, kPreviewPane = 1042;
 constexpr int kFilterCombo = 1017, kSliderFrame = 1082;
 constexpr int kProgressBar = 1085, kStopButton = 1086;
 // A message box's text is the static 0xFFFF; its buttons include IDOK or IDCANCEL.
+// The About box has an OK button and none of the others' controls.
 constexpr int kMessageText = 0xFFFF;
 
 bool IsKind(HWND window, WindowKind kind) {
@@ -24,6 +25,9 @@ bool IsKind(HWND window, WindowKind kind) {
         case WindowKind::Message:
             return has(kMessageText) && (has(IDOK) || has(IDCANCEL)) && !has(kFeederButton) &&
                    !has(kFilterCombo) && !has(kStopButton);
+        case WindowKind::About:
+            return has(IDOK) && !has(kMessageText) && !has(kFeederButton) && !has(kFilterCombo) &&
+                   !has(kStopButton);
     }
     return false;
 }

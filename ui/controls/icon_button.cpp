@@ -162,12 +162,20 @@ void CIconButton::Draw(const DRAWITEMSTRUCT& item) {
     if (caption[0] != '\0') {
         OffsetRect(&textArea, shift, shift);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, look.disabled ? GetSysColor(COLOR_GRAYTEXT)
-                         : active      ? activeText_
-                                       : text_);
+        SetTextColor(dc, active ? activeText_ : text_);
         HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd(), WM_GETFONT, 0, 0));
         Selected selectedFont(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
-        DrawTextA(dc, caption, -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        if (look.disabled) {
+            // Embossed, the mnemonic's ampersand kept, centred in the caption area.
+            RECT measured{};
+            DrawTextA(dc, caption, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+            const int x = textArea.left + (textArea.right - textArea.left - measured.right) / 2;
+            const int y = textArea.top + (textArea.bottom - textArea.top - measured.bottom) / 2;
+            DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption), 0, x, y,
+                       measured.right, measured.bottom, DST_PREFIXTEXT | DSS_DISABLED);
+        } else {
+            DrawTextA(dc, caption, -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
     }
     if (buffered) BitBlt(item.hDC, 0, 0, width, height, dc, 0, 0, SRCCOPY);
 }

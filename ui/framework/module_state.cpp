@@ -2,12 +2,21 @@
 
 #include <atomic>
 
+#include "platform/win32/string_table_win32.h"
+
 namespace z8::ui {
 namespace {
 
 // Read from the progress thread too.
 std::atomic<HINSTANCE> g_instance{nullptr};
 std::atomic<HINSTANCE> g_resources{nullptr};
+
+class ResourceModuleStrings final : public StringTable {
+public:
+    std::string Load(unsigned id) const override {
+        return Win32StringTable(ResourceModule()).Load(id);
+    }
+};
 
 }  // namespace
 
@@ -23,6 +32,11 @@ void SetInstanceModule(HINSTANCE module) {
 }
 void SetResourceModule(HINSTANCE module) {
     g_resources.store(module);
+}
+
+const StringTable& ResourceStrings() {
+    static const ResourceModuleStrings strings;
+    return strings;
 }
 
 }  // namespace z8::ui

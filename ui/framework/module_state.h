@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/string_table.h"
+
 namespace z8::ui {
 
 // The library's own module and the module its resources are taken from (a
@@ -10,5 +12,8 @@ HINSTANCE InstanceModule();
 HINSTANCE ResourceModule();
 void SetInstanceModule(HINSTANCE module);
 void SetResourceModule(HINSTANCE module);
+
+// The texts of the resource module, whichever it is when a text is loaded.
+const StringTable& ResourceStrings();
 
 }  // namespace z8::ui

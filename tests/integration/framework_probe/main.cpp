@@ -8,12 +8,15 @@
 //    procedure back, a second Attach is refused, and destroying the control
 //    detaches it;
 //  - the rectangle tracker follows posted mouse messages to the button's
-//    release, and Esc cancels it.
+//    release, and Esc cancels it;
+//  - an icon button that holds the mouse lets it go when it is disabled or
+//    hidden.
 #include <windows.h>
 
 #include <cstdio>
 
 #include "tests/integration/framework_probe/probe_ids.h"
+#include "ui/controls/icon_button.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/rect_tracker.h"
 #include "ui/framework/subclass.h"
@@ -149,6 +152,33 @@ void CheckTracker(HINSTANCE instance) {
         DispatchMessageA(&msg);
 }
 
+// The mouse comes over the button, which takes the capture to see it leave;
+// disabling or hiding the button must give the capture back.
+void CheckButtonCapture(HINSTANCE instance) {
+    int destroyed = 0;
+    OwnedDialog dialog(destroyed);
+    dialog.Create(instance, IDD_PROBE, nullptr);
+    SetActiveWindow(dialog.hwnd());
+    z8::ui::CIconButton button;
+    button.Subclass(dialog.hwnd(), IDC_PROBE_BUTTON);
+    const HWND control = dialog.Item(IDC_PROBE_BUTTON);
+    const struct {
+        const char* what;
+        void (*let)(HWND);
+    } ways[] = {
+        {"a disabled icon button lets go of the mouse", [](HWND w) { EnableWindow(w, FALSE); }},
+        {"a hidden icon button lets go of the mouse", [](HWND w) { ShowWindow(w, SW_HIDE); }},
+    };
+    for (const auto& way : ways) {
+        EnableWindow(control, TRUE);
+        ShowWindow(control, SW_SHOW);
+        SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        const bool held = GetCapture() == control;
+        way.let(control);
+        Check(held && GetCapture() == nullptr, way.what);
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -156,6 +186,7 @@ int main() {
     CheckDialogs(instance);
     CheckSubclass(instance);
     CheckTracker(instance);
+    CheckButtonCapture(instance);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
 }

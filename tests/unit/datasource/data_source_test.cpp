@@ -108,10 +108,11 @@ TEST_F(DataSourceTest, OpenRefusals) {
     EXPECT_EQ(Open(), TWRC_SUCCESS);
     Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr);
 
-    source.state.instanceRefused = true;
+    // An open source is not opened again.
+    ASSERT_EQ(Open(), TWRC_SUCCESS);
     EXPECT_EQ(Open(), TWRC_FAILURE);
-    EXPECT_EQ(Status(), TWCC_MAXCONNECTIONS);
-    source.state.instanceRefused = false;
+    EXPECT_EQ(Status(), TWCC_SEQERROR);
+    Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr);
 
     EXPECT_EQ(Call(DG_CONTROL, DAT_IDENTITY, MSG_OPENDS, nullptr), TWRC_FAILURE);
     EXPECT_EQ(Status(), TWCC_BADVALUE);

@@ -211,7 +211,7 @@ TEST_F(FeederLoopTest, WhatRealApplicationsDo) {
     EXPECT_EQ(Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr), TWRC_SUCCESS);
     EXPECT_EQ(State(), 3);
     EXPECT_FALSE(session.Link().IsOpen());
-    EXPECT_EQ(rig.memory.LiveBlocks(), 1u) << "only the page waits for the next job";
+    EXPECT_EQ(rig.memory.LiveBlocks(), 0u) << "the page went with the session";
 }
 
 }  // namespace

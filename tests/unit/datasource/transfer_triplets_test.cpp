@@ -44,7 +44,7 @@ TEST_F(TransferTripletsTest, RefusalsByStateMessageAndMissingRecordChangeNothing
         {4, DG_IMAGE, DAT_PALETTE8, MSG_GET, false, TWCC_BADVALUE},
         {4, DG_CONTROL, DAT_SETUPFILEXFER, MSG_SET, false, TWCC_BADVALUE},
         {4, DG_CONTROL, DAT_SETUPMEMXFER, MSG_GET, false, TWCC_BADVALUE},
-        // Accepted in its state; the file itself is not written yet.
+        // Accepted in its state, refused: no file is written.
         {6, DG_IMAGE, DAT_IMAGEFILEXFER, MSG_GET, true, TWCC_BADPROTOCOL},
     };
     for (const Case& c : cases) {

@@ -14,7 +14,7 @@ using test::RecordingSink;
 
 // Names taken before the test: Create reports them as existing. The tick
 // count advances by one per read; sleeps are counted, never slept.
-class FakeMutexes final : public MutexSystem {
+class FakeMutexes final : public MutexSystem, public Clock {
 public:
     class Mutex final : public NamedMutex {
     public:
@@ -59,7 +59,7 @@ TEST(MutexNames, EmbedTheTickCountAndTheInstanceNumber) {
 TEST(MutexCreation, RetriesNewNamesAfterCollisions) {
     FakeMutexes mutexes;
     mutexes.collisionsLeft = 3;
-    auto mutex = CreateUniqueMutex(mutexes, DebugMutexName, 5);
+    auto mutex = CreateUniqueMutex(mutexes, mutexes, DebugMutexName, 5);
     ASSERT_NE(mutex, nullptr);
     EXPECT_EQ(mutexes.names,
               (std::vector<std::string>{"_1000_Mutex_CDebug_Nb_5__", "_1001_Mutex_CDebug_Nb_5__",
@@ -70,12 +70,12 @@ TEST(MutexCreation, RetriesNewNamesAfterCollisions) {
 TEST(MutexCreation, GivesUpAfter500CollisionsOrAFailure) {
     FakeMutexes colliding;
     colliding.collisionsLeft = 1000;
-    EXPECT_EQ(CreateUniqueMutex(colliding, DebugMutexName, 1), nullptr);
+    EXPECT_EQ(CreateUniqueMutex(colliding, colliding, DebugMutexName, 1), nullptr);
     EXPECT_EQ(colliding.names.size(), 500u);
 
     FakeMutexes failing;
     failing.failing = true;
-    EXPECT_EQ(CreateUniqueMutex(failing, DebugMutexName, 1), nullptr);
+    EXPECT_EQ(CreateUniqueMutex(failing, failing, DebugMutexName, 1), nullptr);
     EXPECT_EQ(failing.names.size(), 1u);
     EXPECT_TRUE(failing.sleeps.empty());
 }
@@ -84,7 +84,7 @@ TEST(MutexCreation, EachSinkCountsAndTakesItsMutexPerLine) {
     LogStateGuard state;
     FakeMutexes mutexes;
     const int before = DebugInstanceCount();
-    RecordingSink sink(mutexes);
+    RecordingSink sink(mutexes, mutexes);
     EXPECT_EQ(DebugInstanceCount(), before + 1);
     EXPECT_EQ(mutexes.names.back(), DebugMutexName(1000, before + 1));
 
@@ -100,7 +100,7 @@ TEST(MutexCreation, EachSinkCountsAndTakesItsMutexPerLine) {
 TEST(MutexCreation, ASinkWithoutAMutexRetriesAndStillWrites) {
     FakeMutexes mutexes;
     mutexes.failing = true;
-    RecordingSink sink(mutexes);
+    RecordingSink sink(mutexes, mutexes);
     EXPECT_EQ(mutexes.names.size(), 1u);
 
     EXPECT_TRUE(LogWrite(&sink, ERR, "unlocked"));

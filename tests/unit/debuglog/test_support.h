@@ -26,7 +26,7 @@ public:
 class RecordingSink final : public CDebug {
 public:
     RecordingSink() = default;
-    explicit RecordingSink(MutexSystem& mutexes) : CDebug(mutexes) {}
+    RecordingSink(MutexSystem& mutexes, Clock& clock) : CDebug(mutexes, clock) {}
     bool Write(int severity, std::string_view text) override {
         lines.emplace_back(severity, std::string(text));
         return result;

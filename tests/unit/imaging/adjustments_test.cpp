@@ -18,13 +18,16 @@ public:
     }
     void Brightness(Image&, int amount) override { Log("brightness", {amount}); }
     void Gamma(Image&, int gamma) override { Log("gamma", {gamma}); }
-    void Mirror(Image&, int horizontal, int vertical) override {
-        Log("mirror", {horizontal, vertical});
+    void Mirror(Image&, MirrorAxis axis) override {
+        Log(axis == MirrorAxis::Horizontal ? "mirror horizontal" : "mirror vertical", {});
     }
     void Invert(Image&) override { Log("invert", {}); }
-    void Filter(Image&, int kind) override { Log("filter", {kind}); }
-    std::unique_ptr<Image> Reduce(const Image&, int first, int second) override {
-        Log("reduce", {first, second});
+    void Filter(Image&, ImageFilter filter) override {
+        Log(filter == ImageFilter::Sharpen ? "sharpen" : "descreen", {});
+    }
+    std::unique_ptr<Image> Reduce(const Image&, Reduction target) override {
+        Log(target == Reduction::BlackAndWhite ? "reduce to black and white" : "reduce to grey",
+            {});
         return Image::Create(memory_, 1, 1, 1);
     }
     std::vector<std::string> calls;
@@ -75,9 +78,9 @@ TEST_F(Adjustments, SamplePictureRunsEveryStepInOrder) {
     const auto result =
         ApplyDisplayAdjustments(*image, DisplayMode::SamplePicture, Everything(), ops);
     EXPECT_EQ(result, nullptr);
-    EXPECT_EQ(ops.calls, (Calls{"intensity -75 -1 7", "brightness 40", "gamma 21", "mirror 0 1",
-                                "mirror 1 0", "invert", "filter 1", "intensity 10 -1 4",
-                                "intensity -20 -1 2", "intensity 30 -1 1"}));
+    EXPECT_EQ(ops.calls, (Calls{"intensity -75 -1 7", "brightness 40", "gamma 21",
+                                "mirror vertical", "mirror horizontal", "invert", "descreen",
+                                "intensity 10 -1 4", "intensity -20 -1 2", "intensity 30 -1 1"}));
 }
 
 TEST_F(Adjustments, PreviewNeverShowsTheFlips) {
@@ -86,7 +89,7 @@ TEST_F(Adjustments, PreviewNeverShowsTheFlips) {
     s.mirrorH = 1;
     s.filterIndex = 1;
     ApplyDisplayAdjustments(*image, DisplayMode::Preview, s, ops);
-    EXPECT_EQ(ops.calls, Calls{"filter 0"});
+    EXPECT_EQ(ops.calls, Calls{"sharpen"});
 }
 
 TEST_F(Adjustments, TheLastDisplayStepFollowsThePixelType) {
@@ -103,7 +106,8 @@ TEST_F(Adjustments, TheLastDisplayStepFollowsThePixelType) {
     s.pixelType = TWPT_RGB;
     s.green = 0;
     EXPECT_EQ(ApplyDisplayAdjustments(*image, DisplayMode::Preview, s, ops), nullptr);
-    EXPECT_EQ(ops.calls, (Calls{"reduce 2 2", "reduce 8 8", "reduce 8 8", "intensity 5 -1 4"}));
+    EXPECT_EQ(ops.calls, (Calls{"reduce to black and white", "reduce to grey", "reduce to grey",
+                                "intensity 5 -1 4"}));
 }
 
 TEST_F(Adjustments, NumbersAreTruncatedTowardZero) {
@@ -134,14 +138,14 @@ TEST_F(Adjustments, TheFinalPageGetsNeitherBrightnessNorCorrectionsNorAReduction
     s.pixelType = TWPT_BW;
     s.filterIndex = 1;
     ApplyScanAdjustments(*image, s, ops);
-    EXPECT_EQ(ops.calls, (Calls{"intensity -75 -1 7", "gamma 21", "mirror 0 1", "mirror 1 0",
-                                "invert", "filter 0"}));
+    EXPECT_EQ(ops.calls, (Calls{"intensity -75 -1 7", "gamma 21", "mirror vertical",
+                                "mirror horizontal", "invert", "sharpen"}));
     ops.calls.clear();
     s.filterIndex = 3;
     s.mirrorV = 0;
     s.invert = 0;
     ApplyScanAdjustments(*image, s, ops);
-    EXPECT_EQ(ops.calls, (Calls{"intensity -75 -1 7", "gamma 21", "mirror 1 0"}));
+    EXPECT_EQ(ops.calls, (Calls{"intensity -75 -1 7", "gamma 21", "mirror horizontal"}));
 }
 
 TEST_F(Adjustments, TheLibraryCarriesTheStepsOut) {

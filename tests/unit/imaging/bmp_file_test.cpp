@@ -8,7 +8,7 @@
 namespace z8::test {
 namespace {
 
-std::vector<std::uint8_t> BmpFile(const DibSpec& layout, std::int64_t pixelOffsetShift = 0) {
+std::vector<std::uint8_t> BmpFile(const TestDibLayout& layout, std::int64_t pixelOffsetShift = 0) {
     const auto dib = DibBytes(layout);
     std::vector<std::uint8_t> file(kBmpFileHeaderSize + dib.size());
     file[0] = 'B';
@@ -20,8 +20,8 @@ std::vector<std::uint8_t> BmpFile(const DibSpec& layout, std::int64_t pixelOffse
     return file;
 }
 
-DibSpec TopDownGrey() {
-    DibSpec layout;
+TestDibLayout TopDownGrey() {
+    TestDibLayout layout;
     layout.width = 3;
     layout.height = -2;
     layout.bitCount = 8;
@@ -52,7 +52,7 @@ TEST(LoadBmp, ReadsAFileFromDisk) {
 
 TEST(LoadBmp, HonoursAGapBeforeThePixels) {
     GlobalMemoryTable memory;
-    DibSpec layout;
+    TestDibLayout layout;
     layout.width = 1;
     layout.height = 1;
     layout.pixels = {0xAA, 0xBB, 0xCC, 0, 0x11, 0x22, 0x33, 0};  // 4 gap bytes, then the row

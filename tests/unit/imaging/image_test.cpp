@@ -81,7 +81,7 @@ TEST(Image, AdoptsACanonicalDibWithoutCopyingAndExportsItWhole) {
 TEST(Image, CopiesOtherDibLayoutsIntoTheCanonicalOneAndFreesTheBlock) {
     GlobalMemoryTable memory;
     // Top-down 24-bit, 2 × 2, with a 124-byte header and an optional table.
-    DibSpec layout;
+    TestDibLayout layout;
     layout.headerSize = 124;
     layout.width = 2;
     layout.height = -2;
@@ -97,7 +97,7 @@ TEST(Image, CopiesOtherDibLayoutsIntoTheCanonicalOneAndFreesTheBlock) {
     EXPECT_EQ(image->PackedDib().size(), 40u + 16u);
 
     // 8 bits with two table entries: the rest of the table is black.
-    DibSpec partial;
+    TestDibLayout partial;
     partial.width = 2;
     partial.bitCount = 8;
     partial.clrUsed = 2;
@@ -113,13 +113,13 @@ TEST(Image, CopiesOtherDibLayoutsIntoTheCanonicalOneAndFreesTheBlock) {
 TEST(Image, RefusesMalformedDibsAndLeavesTheBlockToTheCaller) {
     GlobalMemoryTable memory;
     auto good = [] {
-        DibSpec layout;
+        TestDibLayout layout;
         layout.width = 3;
         layout.height = 2;
         layout.pixels.assign(24, 0x55);
         return layout;
     };
-    std::vector<DibSpec> bad;
+    std::vector<TestDibLayout> bad;
     for (int i = 0; i < 10; ++i)
         bad.push_back(good());
     bad[0].pixels.resize(23);  // one byte short

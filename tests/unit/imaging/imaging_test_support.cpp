@@ -61,7 +61,7 @@ std::vector<std::uint8_t> RgbTopDown(const Image& image) {
     return rgb;
 }
 
-std::vector<std::uint8_t> DibBytes(const DibSpec& layout) {
+std::vector<std::uint8_t> DibBytes(const TestDibLayout& layout) {
     // A header shorter than 40 bytes keeps only its first fields.
     std::vector<std::uint8_t> bytes(std::max<std::size_t>(layout.headerSize, 40));
     WriteLe32(bytes.data(), layout.headerSize);

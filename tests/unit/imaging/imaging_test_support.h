@@ -27,7 +27,7 @@ std::uint32_t PixelAt(const Image& image, int x, int y);
 std::vector<std::uint8_t> RgbTopDown(const Image& image);
 
 // A packed DIB in a fresh block: the given header fields, table and rows.
-struct DibSpec {
+struct TestDibLayout {
     std::uint32_t headerSize = 40;
     std::int32_t width = 1;
     std::int32_t height = 1;
@@ -40,7 +40,7 @@ struct DibSpec {
     std::vector<std::uint8_t> pixels;  // as stored
     std::size_t extra = 0;             // bytes added at the end of the block
 };
-std::vector<std::uint8_t> DibBytes(const DibSpec& layout);
+std::vector<std::uint8_t> DibBytes(const TestDibLayout& layout);
 GlobalHandle DibBlock(GlobalMemory& memory, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> BlockBytes(GlobalMemory& memory, GlobalHandle block);
 

@@ -45,5 +45,12 @@ TEST(PathParts, TrimsTrailingBackslashesOnly) {
     EXPECT_EQ(TrimTrailingBackslashes("a/"), "a/");
 }
 
+TEST(PathParts, JoinsAFolderAndANameWithOneBackslash) {
+    EXPECT_EQ(JoinPath("C:\\WINDOWS", "twain_32.dll"), "C:\\WINDOWS\\twain_32.dll");
+    EXPECT_EQ(JoinPath("C:\\WINDOWS\\\\", "a.htm"), "C:\\WINDOWS\\a.htm");
+    EXPECT_EQ(JoinPath("C:\\", "sample.bmp"), "C:\\sample.bmp");
+    EXPECT_EQ(JoinPath("", "Launcher.htm"), "\\Launcher.htm");
+}
+
 }  // namespace
 }  // namespace z8

@@ -125,7 +125,7 @@ TEST(DialogScript, MistakesAreNamedWithTheirLine) {
         {"expect-text 1050 \"Résolution", "line 1: unterminated quoted text"},
         {"expect-text 1050 \"a\"b", "line 1: a blank must follow quoted text"},
         {"wait-window dialog",
-         "line 1: unknown window 'dialog' (scanning, parameters, progress or message)"},
+         "line 1: unknown window 'dialog' (scanning, parameters, progress, message or about)"},
         {"expect-text 1050 x within 5",
          "line 1: expect-text does not wait, so it takes no 'within' (wait-text waits)"},
         {"screenshot window a.png within 5",

@@ -1,4 +1,4 @@
-#include "device/startup_query.h"
+#include "scanning/startup_setup.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +68,8 @@ protected:
     // The query as the main dialog runs it at start-up.
     DeviceSetup Run() {
         const DeviceSetup initial;
-        return ApplyStartupAnswers(QueryScanner(port, initial), initial);
+        return ApplyStartupAnswers(QueryScanner(port, initial.feederSupport != kFeederAbsent),
+                                   initial);
     }
 
     test::FakeClock clock;
@@ -113,6 +114,14 @@ TEST_F(StartupQueryTest, FailedStatusKeepsTheAbilities) {
     const StartupAnswers answers = QueryScanner(port, {});
     EXPECT_FALSE(answers.status);
     EXPECT_EQ(ApplyStartupAnswers(answers, {}), (DeviceSetup{0, 5, 1, 0}));
+}
+
+TEST_F(StartupQueryTest, AnUnknownFeederByteLeavesTheStatusToWhatWasKnown) {
+    device.Expect(frames::kInquiry, frames::InquiryReply(7, 2));
+    device.Expect(frames::kStatus, frames::StatusReply(SCAN_FEUILLE_PRETE));
+    EXPECT_EQ(QueryScanner(port, true).status, SCAN_FEUILLE_PRETE);
+    device.Expect(frames::kInquiry, frames::InquiryReply(7, 2));
+    EXPECT_FALSE(QueryScanner(port, false).status);
 }
 
 class FixedPaths final : public SystemPaths {

@@ -1,4 +1,4 @@
-#include "datasource/large_layout.h"
+#include "ui/large_layout.h"
 
 #include <gtest/gtest.h>
 
