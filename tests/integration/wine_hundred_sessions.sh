@@ -5,9 +5,9 @@
 # emulator on COM1: open, enable without and with the dialog, scan, transfer
 # by each kind in turn, disable, close. The process's handles, threads and
 # windows must end where the first session left them, its private bytes
-# within 256 KiB. A small grey area at 50 dpi keeps each scan short: what is
-# watched is the sessions, not the pages. The whole output is kept in
-# ARTEFACTS.
+# within 256 KiB of where they were halfway. A small grey area at 50 dpi
+# keeps each scan short: what is watched is the sessions, not the pages. The
+# whole output is kept in ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 kinds=native,memory,file

@@ -8,7 +8,8 @@
 namespace z8scan {
 
 int RunSessions(DsmClient& dsm, const SessionsOptions& options) {
-    ProcessFigures first, last;
+    ProcessFigures first, halfway, last;
+    const int middle = (options.count + 1) / 2;
     int failed = 0;
     for (int n = 1; n <= options.count; ++n) {
         const AcquireParse parsed = ParseAcquire(SessionArguments(options, n));
@@ -19,14 +20,15 @@ int RunSessions(DsmClient& dsm, const SessionsOptions& options) {
             std::printf("session %d failed\n", n);
             ++failed;
         }
-        if (n == 1 || n % 10 == 0 || n == options.count) {
+        if (n == 1 || n == middle || n % 10 == 0 || n == options.count) {
             last = TakeProcessFigures();
             if (n == 1) first = last;
+            if (n == middle) halfway = last;
             std::printf("after session %d: %s\n", n, DescribeFigures(last).c_str());
         }
         std::fflush(stdout);
     }
-    const std::string grown = Growth(first, last);
+    const std::string grown = Growth(first, halfway, last);
     std::printf("sessions: %d, %d failed; %s\n", options.count, failed,
                 grown.empty() ? "nothing grew after the first" : ("grew: " + grown).c_str());
     std::fflush(stdout);

@@ -41,15 +41,20 @@ struct ProcessFigures {
     uint64_t windows = 0;
 };
 
-// Private bytes may end this far above where they were: the heap keeps some
-// freed pages and its free lists are fragmented differently by each page and
-// dialog; a leak of one page or one dialog per session passes it within a
-// few sessions.
+// Private bytes may end this far above where they were halfway: the heap
+// keeps some freed pages and its free lists are fragmented differently by
+// each page and dialog. They are measured from halfway because the first
+// sessions with the dialog load what the system keeps for the whole process
+// (under Wine about 2 MiB in the first twenty: its controls, fonts and heap
+// segments); a leak of a page or a dialog per session passes the slack long
+// before the end.
 inline constexpr uint64_t kPrivateBytesSlack = 256 * 1024;
 
 std::string DescribeFigures(const ProcessFigures& figures);
-// Empty when `last` is where `first` was (private bytes within the slack),
-// else what grew.
-std::string Growth(const ProcessFigures& first, const ProcessFigures& last);
+// Empty when the handles, threads and windows of `last` are where `first`
+// had them and its private bytes within the slack of `halfway`'s, else what
+// grew.
+std::string Growth(const ProcessFigures& first, const ProcessFigures& halfway,
+                   const ProcessFigures& last);
 
 }  // namespace z8scan
