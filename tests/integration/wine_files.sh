@@ -22,7 +22,7 @@ mkdir -p "$artefacts"
 work=$(mktemp -d)
 drive_c=$(dirname "$link")/prefix/drive_c
 folder=$drive_c/windows/twain_32/z8twain
-trap 'stop_emulator; rm -rf "$work" "$folder/rel-page.tif"' EXIT
+trap 'stop_emulator; rm -rf "$work" "$folder"/rel-page.tif*' EXIT
 cd "$work"
 # The work folder as Windows programs name it.
 win=Z:${work//\//\\}
@@ -74,8 +74,11 @@ jpeg_ok() {
   local got
   got=$(identify -format '%w %h %z %Q %[colorspace]' "$1" 2>&1) || { fail "identify: $1"; return; }
   [ "$got" = "200 100 8 $2 $3" ] || fail "$1: identify says '$got', expected '200 100 8 $2 $3'"
-  djpeg -outfile "$1.ppm" "$1" && [ "$(head -c 2 "$1.ppm")" = P6 -o "$(head -c 2 "$1.ppm")" = P5 ] ||
-    fail "djpeg cannot decode $1"
+  djpeg -outfile "$1.ppm" "$1" || { fail "djpeg cannot decode $1"; return; }
+  case $(head -c 2 "$1.ppm") in
+    P5 | P6) ;;
+    *) fail "djpeg made no picture of $1" ;;
+  esac
 }
 
 start_emulator --flatbed 2 --feeder 1
@@ -122,14 +125,14 @@ done
 dialog grey 'wait-window save' 'click 2' || fail "a cancel in the save dialog"
 expect "$out" 'ok wait-window save'
 grep -q '^file transfer done, nothing at ' <<<"$out" || fail "cancel: the transfer was not done"
-[ ! -e page-1.bmp ] && [ -z "$(find . -name '*.jpg')" ] || fail "cancel wrote a file"
+if [ -e page-1.bmp ] || [ -n "$(find . -name '*.jpg')" ]; then fail "cancel wrote a file"; fi
 
 # A name typed without extension takes the chosen type's, in each quality.
 for entry in "2 30" "3 60" "4 90"; do
-  set -- $entry
-  dialog rgb 'wait-window save' "type 0x47c \"$win\\photo-$2\"" "select-index 0x470 $1" \
-    'click 1' 'wait-gone save' || fail "JPEG quality $2"
-  jpeg_ok "photo-$2.jpg" "$2" sRGB
+  read -r index quality <<<"$entry"
+  dialog rgb 'wait-window save' "type 0x47c \"$win\\photo-$quality\"" \
+    "select-index 0x470 $index" 'click 1' 'wait-gone save' || fail "JPEG quality $quality"
+  jpeg_ok "photo-$quality.jpg" "$quality" sRGB
 done
 dialog grey 'wait-window save' "type 0x47c \"$win\\grey\"" 'select-index 0x470 4' 'click 1' ||
   fail "a grey JPEG"

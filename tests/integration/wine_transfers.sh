@@ -102,7 +102,8 @@ run --ui --press-scan --flatbed "${area[@]}" --pixel-type rgb --memory --handle 
   fail "the scan pressed in the dialog"
 expect "$out" 'pressing Scan'
 page_ok page-1.bmp rgb
-# A file, as a BMP (wine_files.sh proves the rest).
-run --flatbed "${area[@]}" --pixel-type grey --file || fail "a file transfer"
+# A file, as a BMP (wine_files.sh proves the rest), named whole: a relative
+# name is the source's folder's.
+run --flatbed "${area[@]}" --pixel-type grey --file --out "Z:$work" || fail "a file transfer"
 page_ok page-1.bmp grey
 exit $status
