@@ -77,7 +77,7 @@ inline constexpr unsigned kStrSaveTiffPattern = 179;     // "*.tif"
 inline constexpr unsigned kStrCheckingScanner = 180;     // "Vérification de l'état du scanner."
 inline constexpr unsigned kStrInsertDocument = 181;  // "Insérez votre document dans le chargeur."
 inline constexpr unsigned kStrProfileNameRefused = 182;  // "Ce nom ne peut pas désigner un profil enregistré."
-inline constexpr unsigned kStrReplaceFile = 183;  // "%s existe déjà. Voulez-vous le remplacer ?"
+inline constexpr unsigned kStrReplaceFile = 183;  // "%s existe déjà.\nVoulez-vous le remplacer ?"
 
 // clang-format on
 
