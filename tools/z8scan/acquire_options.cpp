@@ -1,19 +1,9 @@
 #include "tools/z8scan/acquire_options.h"
 
-#include <charconv>
 #include <cstdlib>
 
 namespace z8scan {
 namespace {
-
-bool ParseInt(const std::string& text, int min, int max, int& out) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || value < min || value > max) return false;
-    out = value;
-    return true;
-}
 
 // A length in inches as TW_FIX32, rounded to the nearest 1/65536.
 bool ParseInches(const std::string& text, TW_FIX32& out) {
@@ -70,7 +60,7 @@ std::optional<TW_UINT16> FileFormat(const std::string& name) {
 bool IsStripSize(const std::string& text) {
     int bytes = 0;
     return text == "preferred" || text == "min" || text == "max" ||
-           ParseInt(text, 1, 0x7FFFFFFF, bytes);
+           ParseCount(text, 1, 0x7FFFFFFF, bytes);
 }
 
 }  // namespace
@@ -195,7 +185,7 @@ AcquireParse ParseAcquire(const std::vector<std::string>& args) {
             later.push_back(Set(ICAP_PIXELTYPE, TWTY_UINT16, *type));
             ++i;
         } else if (arg == "--dpi") {
-            if (!ParseInt(value, 1, 2400, number)) {
+            if (!ParseCount(value, 1, 2400, number)) {
                 result.error = "--dpi takes a resolution from 1 to 2400";
                 return result;
             }
@@ -214,20 +204,20 @@ AcquireParse ParseAcquire(const std::vector<std::string>& args) {
             inches = true;
             ++i;
         } else if (arg == "--count") {
-            if (!ParseInt(value, -1, 0x3C00, number) || number == 0) {
+            if (!ParseCount(value, -1, 0x3C00, number) || number == 0) {
                 result.error = "--count takes -1 or a number of pages from 1 to 15360";
                 return result;
             }
             later.push_back(Set(CAP_XFERCOUNT, TWTY_INT16, static_cast<TW_UINT16>(number)));
             ++i;
         } else if (arg == "--timeout") {
-            if (!ParseInt(value, 1, 3600, o.timeoutSeconds)) {
+            if (!ParseCount(value, 1, 3600, o.timeoutSeconds)) {
                 result.error = "--timeout takes a number of seconds from 1 to 3600";
                 return result;
             }
             ++i;
         } else if (arg == "--end-after-strips") {
-            if (!ParseInt(value, 1, 100000, o.endAfterStrips)) {
+            if (!ParseCount(value, 1, 100000, o.endAfterStrips)) {
                 result.error = "--end-after-strips takes a number of strips";
                 return result;
             }

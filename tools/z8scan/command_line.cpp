@@ -9,15 +9,6 @@
 namespace z8scan {
 namespace {
 
-bool ParseCount(const std::string& text, int min, int max, int& out) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || value < min || value > max) return false;
-    out = value;
-    return true;
-}
-
 std::optional<TW_UINT16> StepMessage(const std::string& verb) {
     if (verb == "get") return MSG_GET;
     if (verb == "getcurrent") return MSG_GETCURRENT;
@@ -59,6 +50,15 @@ std::string ParseStep(const std::vector<std::string>& args, size_t& i, Capabilit
 }
 
 }  // namespace
+
+bool ParseCount(const std::string& text, int min, int max, int& out) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || value < min || value > max) return false;
+    out = value;
+    return true;
+}
 
 const char* UsageText() {
     return "usage: z8scan [--manager twain32|twaindsm] <command> [options]\n"

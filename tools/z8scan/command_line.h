@@ -41,6 +41,10 @@ struct ParseResult {
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args);
 
+// A whole decimal number from min to max into out; false (out untouched)
+// for anything else. Every z8scan count and option number is read so.
+bool ParseCount(const std::string& text, int min, int max, int& out);
+
 // The manager's library: twain_32.dll unless the arguments begin with
 // "--manager twain32|twaindsm", which are then taken off them.
 struct ManagerChoice {

@@ -1,6 +1,6 @@
 #include "tools/z8scan/sessions_plan.h"
 
-#include <charconv>
+#include <algorithm>
 
 namespace z8scan {
 
@@ -36,9 +36,7 @@ SessionsParse ParseSessions(const std::vector<std::string>& args) {
             }
             const std::string& value = args[++i];
             if (arg == "--count") {
-                const char* end = value.data() + value.size();
-                const auto [ptr, ec] = std::from_chars(value.data(), end, o.count);
-                if (ec != std::errc() || ptr != end || o.count < 1 || o.count > 10000) {
+                if (!ParseCount(value, 1, 10000, o.count)) {
                     result.error = "--count takes a number of sessions from 1 to 10000";
                     return result;
                 }
