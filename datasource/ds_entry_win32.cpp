@@ -110,6 +110,14 @@ int CDataSourceApp::ExitInstance() {
 }  // namespace
 }  // namespace z8
 
+#ifdef __GLIBCXX__
+// libstdc++'s own release of what it keeps for the life of a process (its
+// emergency buffer for exceptions), declared by no header.
+namespace __gnu_cxx {
+void __freeres() noexcept;
+}
+#endif
+
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     try {
         if (reason == DLL_PROCESS_ATTACH) {
@@ -123,6 +131,11 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
             // At process exit (reserved set) the other threads are gone and
             // the system takes everything back: nothing to do.
             z8::theApp.ExitInstance();
+#ifdef __GLIBCXX__
+            // Managers load and free a source several times a session: what
+            // the runtime keeps would otherwise pile up at each unload.
+            __gnu_cxx::__freeres();
+#endif
         }
         return TRUE;
     } catch (...) {

@@ -128,11 +128,18 @@ void CopyRowSwappingRedAndBlue(RowSwap way, const uint8_t* from, uint8_t* to, si
     }
 }
 
+namespace {
+
+// Chosen when the library is loaded rather than at first use: the guard of a
+// function-local static costs the source a thread handle at each load.
+const RowSwap kFastest = RowSwapAvailable(RowSwap::Permute64)   ? RowSwap::Permute64
+                         : RowSwapAvailable(RowSwap::Shuffle32) ? RowSwap::Shuffle32
+                                                                : RowSwap::Words;
+
+}  // namespace
+
 void CopyRowSwappingRedAndBlue(const uint8_t* from, uint8_t* to, size_t bytes) {
-    static const RowSwap fastest = RowSwapAvailable(RowSwap::Permute64)   ? RowSwap::Permute64
-                                   : RowSwapAvailable(RowSwap::Shuffle32) ? RowSwap::Shuffle32
-                                                                          : RowSwap::Words;
-    CopyRowSwappingRedAndBlue(fastest, from, to, bytes);
+    CopyRowSwappingRedAndBlue(kFastest, from, to, bytes);
 }
 
 }  // namespace z8

@@ -7,6 +7,34 @@
 #include "resources/string_ids.h"
 
 namespace z8 {
+namespace {
+
+// The common dialogs are loaded at the first save dialog, not with the source,
+// and then stay for the life of the process: managers load and free a source
+// several times a session, and each unload of comdlg32 leaves a mutex of the
+// print spooler it pulls in behind (Wine). Looked up at each dialog: a
+// function-local static would cost a thread handle at each load of the source.
+struct CommonDialogs {
+    decltype(&GetSaveFileNameA) getSaveFileName = nullptr;
+    decltype(&CommDlgExtendedError) extendedError = nullptr;
+};
+
+CommonDialogs LoadCommonDialogs() {
+    CommonDialogs dialogs;
+    HMODULE library = LoadLibraryA("comdlg32.dll");
+    HMODULE pinned = nullptr;
+    if (library == nullptr ||
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, "comdlg32.dll", &pinned)) {
+        return dialogs;
+    }
+    dialogs.getSaveFileName = reinterpret_cast<decltype(&GetSaveFileNameA)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "GetSaveFileNameA")));
+    dialogs.extendedError = reinterpret_cast<decltype(&CommDlgExtendedError)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "CommDlgExtendedError")));
+    return dialogs;
+}
+
+}  // namespace
 
 SaveFileAnswer RunSaveFileDialog(const SaveFileRequest& request) {
     char file[MAX_PATH] = "";
@@ -25,13 +53,16 @@ SaveFileAnswer RunSaveFileDialog(const SaveFileRequest& request) {
     dialog.lpstrTitle = request.title.c_str();
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
     dialog.lpstrDefExt = request.defaultExtension.c_str();
+    const CommonDialogs common = LoadCommonDialogs();
     SaveFileAnswer answer;
-    if (GetSaveFileNameA(&dialog)) {
+    if (common.getSaveFileName == nullptr || common.extendedError == nullptr) {
+        answer.outcome = SaveFileAnswer::Outcome::Failed;
+    } else if (common.getSaveFileName(&dialog)) {
         answer.outcome = SaveFileAnswer::Outcome::Chosen;
         answer.path = file;
         answer.filterIndex = dialog.nFilterIndex;
     } else {
-        answer.outcome = CommDlgExtendedError() == 0 ? SaveFileAnswer::Outcome::Cancelled
+        answer.outcome = common.extendedError() == 0 ? SaveFileAnswer::Outcome::Cancelled
                                                      : SaveFileAnswer::Outcome::Failed;
     }
     return answer;

@@ -84,10 +84,9 @@ __attribute__((target("ssse3"))) size_t InterleaveWithShuffles(uint8_t* out, con
     return x;
 }
 
-bool HasByteShuffles() {
-    static const bool has = __builtin_cpu_supports("ssse3");
-    return has;
-}
+// Asked once, when the library is loaded rather than at first use: the guard
+// of a function-local static costs the source a thread handle at each load.
+const bool kHasByteShuffles = (__builtin_cpu_init(), __builtin_cpu_supports("ssse3"));
 #endif
 
 void CopyColourRow(uint8_t* out, const uint8_t* line, uint32_t lineLength, uint32_t width) {
@@ -96,7 +95,7 @@ void CopyColourRow(uint8_t* out, const uint8_t* line, uint32_t lineLength, uint3
     const uint8_t* blue = line + 2 * (lineLength / 3);
     size_t x = 0;
 #ifdef Z8_SHUFFLE_BYTES
-    if (HasByteShuffles()) {
+    if (kHasByteShuffles) {
         x = InterleaveWithShuffles(out, red, green, blue, width);
         out += 3 * x;
     }

@@ -19,14 +19,16 @@ std::string WindowsDirectory() {
     return directory;
 }
 
+// The image keeps its pixels in this memory for as long as it lives. Built with
+// the library, not at first use (see SystemClock).
+GlobalMemoryWin32 g_pictureMemory;
+
 }  // namespace
 
 std::unique_ptr<Image> LoadSamplePicture() {
     const std::string directory = WindowsDirectory();
     if (directory.empty()) return nullptr;
-    // The image keeps its pixels in this memory for as long as it lives.
-    static GlobalMemoryWin32 memory;
-    return LoadBmpFile(memory, SamplePicturePath(directory));
+    return LoadBmpFile(g_pictureMemory, SamplePicturePath(directory));
 }
 
 }  // namespace z8::ui

@@ -18,6 +18,9 @@ public:
     }
 };
 
+// Built with the library, not at first use (see SystemClock).
+const ResourceModuleStrings g_strings{};
+
 }  // namespace
 
 HINSTANCE InstanceModule() {
@@ -35,8 +38,7 @@ void SetResourceModule(HINSTANCE module) {
 }
 
 const StringTable& ResourceStrings() {
-    static const ResourceModuleStrings strings;
-    return strings;
+    return g_strings;
 }
 
 }  // namespace z8::ui
