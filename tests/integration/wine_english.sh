@@ -7,12 +7,9 @@
 set -euo pipefail
 rig=$1 arch=$2 source=$3 library=$4 z8scan=$5 emulator=$6 artefacts=$7
 
-[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
-source "$(dirname "$0")/emulator_env.sh"
-"$rig" install "$arch" "$source"
+source "$(dirname "$0")/wine_test_env.sh"
 mkdir -p "$artefacts"
 windows=$(dirname "$link")/prefix/drive_c/windows
-work=$(mktemp -d)
 # The other tests share the prefix: they get it back French, with their
 # settings file.
 if [ -f "$windows/ViruvoVozav.ini" ]; then mv "$windows/ViruvoVozav.ini" "$work/kept.ini"; fi
@@ -24,9 +21,6 @@ restore() {
 }
 trap restore EXIT
 cp "$library" "$windows/twainZ8.dll"
-
-status=0
-fail() { echo "FAIL: $*"; status=1; }
 
 # identity_line TEXT: the identity that Wine's manager lists has this line.
 identity_line() {

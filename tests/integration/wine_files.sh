@@ -14,12 +14,9 @@
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 check=$6 artefacts=$7
 
-[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
+source "$(dirname "$0")/wine_test_env.sh"
 [ -x "$check" ] || { echo "FAIL: no page checker at $check"; exit 1; }
-source "$(dirname "$0")/emulator_env.sh"
-"$rig" install "$arch" "$source"
 mkdir -p "$artefacts"
-work=$(mktemp -d)
 drive_c=$(dirname "$link")/prefix/drive_c
 folder=$drive_c/windows/twain_32/z8twain
 trap 'stop_emulator; rm -rf "$work" "$folder"/rel-page.tif*' EXIT
@@ -27,9 +24,6 @@ cd "$work"
 # The work folder as Windows programs name it.
 win=Z:${work//\//\\}
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-expect() { grep -qxF -- "$2" <<<"$1" || fail "missing line '$2'"; }
 # 200 x 100 pixels from (50, 25) at 100 dpi.
 area=(--flatbed --dpi 100 --frame 0.5,0.25,2.5,1.25)
 # run ARGS... : z8scan acquire with its output printed and kept in $out;

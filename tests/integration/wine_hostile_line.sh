@@ -7,16 +7,10 @@
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 check=$6
 
-[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
+source "$(dirname "$0")/wine_test_env.sh"
 [ -x "$check" ] || { echo "FAIL: no page checker at $check"; exit 1; }
-source "$(dirname "$0")/emulator_env.sh"
-"$rig" install "$arch" "$source"
-work=$(mktemp -d)
-trap 'stop_emulator; rm -rf "$work"' EXIT
 cd "$work"
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
 # 200 x 100 pixels from (50, 25) at 100 dpi.
 acquire() {
   rm -f page-*.bmp

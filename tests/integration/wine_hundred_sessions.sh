@@ -12,18 +12,13 @@ set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 kinds=native,memory,file
 
-[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
-source "$(dirname "$0")/emulator_env.sh"
-"$rig" install "$arch" "$source"
+source "$(dirname "$0")/wine_test_env.sh"
 source "$(dirname "$0")/manager_env.sh"
 mkdir -p "$artefacts"
 log=$artefacts/hundred_sessions_${arch}_${manager[1]:-twain32}.txt
-work=$(mktemp -d)
-trap 'stop_emulator; rm -rf "$work"' EXIT
 cd "$work"
 
 start_emulator --flatbed 2 --feeder 0
-status=0
 out=$(z8 sessions --count 100 --kinds "$kinds" --source "VARUR UZ Edazi 1.0" --flatbed \
         --pixel-type grey --dpi 50 --frame 0,0,2,1) || status=1
 printf '%s\n' "$out" >"$log"

@@ -13,15 +13,9 @@
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 
-[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
-source "$(dirname "$0")/emulator_env.sh"
-"$rig" install "$arch" "$source"
+source "$(dirname "$0")/wine_test_env.sh"
 mkdir -p "$artefacts"
-work=$(mktemp -d)
-trap 'stop_emulator; rm -rf "$work"' EXIT
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
 session() { "$rig" run "$z8scan" session --source "VARUR UZ Edazi 1.0" --verbose "$@"; }
 # A script, then its session; prints both outputs.
 scripted() {

@@ -15,15 +15,8 @@
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6 fixtures=$7 mode=$8
 
-[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
-source "$(dirname "$0")/emulator_env.sh"
-"$rig" install "$arch" "$source"
+source "$(dirname "$0")/wine_test_env.sh"
 mkdir -p "$artefacts"
-work=$(mktemp -d)
-trap 'stop_emulator; rm -rf "$work"' EXIT
-
-status=0
-fail() { echo "FAIL: $*"; status=1; }
 
 ini=$(dirname "$link")/prefix/drive_c/windows/ViruvoVozav.ini
 cp "$fixtures/dialog_profiles.ini" "$ini"

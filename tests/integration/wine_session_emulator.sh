@@ -9,16 +9,10 @@
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 
-[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
-source "$(dirname "$0")/emulator_env.sh"
-"$rig" install "$arch" "$source"
+source "$(dirname "$0")/wine_test_env.sh"
 source "$(dirname "$0")/manager_env.sh"
 mkdir -p "$artefacts"
-work=$(mktemp -d)
-trap 'stop_emulator; rm -rf "$work"' EXIT
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
 count() { grep -cxF -- "$2" <<<"$1" || true; }
 
 start_emulator --flatbed 2 --feeder 1

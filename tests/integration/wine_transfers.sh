@@ -13,19 +13,12 @@
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 check=$6 artefacts=$7
 
-[ -x "$emulator" ] || { echo "FAIL: no emulator at $emulator"; exit 1; }
+source "$(dirname "$0")/wine_test_env.sh"
 [ -x "$check" ] || { echo "FAIL: no page checker at $check"; exit 1; }
-source "$(dirname "$0")/emulator_env.sh"
-"$rig" install "$arch" "$source"
 source "$(dirname "$0")/manager_env.sh"
 mkdir -p "$artefacts"
-work=$(mktemp -d)
-trap 'stop_emulator; rm -rf "$work"' EXIT
 cd "$work"
 
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-expect() { grep -qxF -- "$2" <<<"$1" || fail "missing line '$2'"; }
 # 200 x 100 pixels from (50, 25) at 100 dpi.
 area=(--dpi 100 --frame 0.5,0.25,2.5,1.25)
 acquire() { z8 acquire --source "VARUR UZ Edazi 1.0" "$@"; }
