@@ -75,7 +75,10 @@ void CheckDialogs(HINSTANCE instance) {
     int destroyed = 0;
     {
         OwnedDialog dialog(destroyed);
-        Check(dialog.Create(instance, IDD_PROBE, nullptr) != nullptr, "Create makes the window");
+        const bool made = dialog.Create(instance, IDD_PROBE, nullptr) != nullptr;
+        const DWORD error = GetLastError();
+        Check(made, "Create makes the window");
+        if (!made) std::printf("  (error %lu)\n", static_cast<unsigned long>(error));
         const HWND first = dialog.hwnd();
         Check(dialog.Create(instance, IDD_PROBE, nullptr) == nullptr && dialog.hwnd() == first,
               "a second Create is refused and keeps the window");
