@@ -101,9 +101,7 @@ TEST_F(MemoryTransferTest, StripsOfEverySizeDeliverThePagePixelForPixel) {
             EXPECT_EQ(TW_UINT32{xfer.Rows}, 0u);
             EXPECT_EQ(TW_UINT32{xfer.BytesWritten}, 0u);
             EXPECT_EQ(Pending(MSG_ENDXFER), 0);
-            TW_USERINTERFACE request{};
-            ASSERT_EQ(Call(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &request), TWRC_SUCCESS);
-            ASSERT_EQ(Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr), TWRC_SUCCESS);
+            DisableAndClose();
         }
     }
 }

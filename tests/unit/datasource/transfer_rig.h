@@ -64,6 +64,12 @@ protected:
         request.ShowUI = showUI;
         return Call(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &request);
     }
+    // Back from state 5 to a closed source, ready for the next open.
+    void DisableAndClose() {
+        TW_USERINTERFACE request{};
+        ASSERT_EQ(Call(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &request), TWRC_SUCCESS);
+        ASSERT_EQ(Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr), TWRC_SUCCESS);
+    }
     // Count after DAT_PENDINGXFERS with msg; -2 when refused.
     int Pending(TW_UINT16 msg) {
         TW_PENDINGXFERS pending{};

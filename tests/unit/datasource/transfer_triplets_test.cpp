@@ -204,9 +204,7 @@ TEST_F(TransferTripletsTest, NativeTransferHandsOverAWholeHandleToABottomUpDib) 
         rig.memory.Unlock(handle);
         rig.memory.Free(handle);
         EXPECT_EQ(Pending(MSG_ENDXFER), 0);
-        TW_USERINTERFACE request{};
-        ASSERT_EQ(Call(DG_CONTROL, DAT_USERINTERFACE, MSG_DISABLEDS, &request), TWRC_SUCCESS);
-        ASSERT_EQ(Call(DG_CONTROL, DAT_IDENTITY, MSG_CLOSEDS, nullptr), TWRC_SUCCESS);
+        DisableAndClose();
     }
 }
 
