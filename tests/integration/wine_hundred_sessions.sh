@@ -4,8 +4,9 @@
 # twain_32.dll, or TWAINDSM.dll when Z8_TWAINDSM names it) against the
 # emulator on COM1: open, enable without and with the dialog, scan, transfer
 # by each kind in turn, disable, close. The process's handles, threads and
-# windows must end where the first session left them, its private bytes
-# within 256 KiB of where they were halfway. A small grey area at 50 dpi
+# windows must end where the first session left them, the bytes in use in its
+# heaps within 16 KiB and its private bytes within 512 KiB of where they were
+# halfway. A small grey area at 50 dpi
 # keeps each scan short: what is watched is the sessions, not the pages. The
 # whole output is kept in ARTEFACTS.
 set -euo pipefail

@@ -8,6 +8,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace z8scan {
 namespace {
@@ -32,6 +33,30 @@ BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
     return TRUE;
 }
 
+// The bytes of the busy blocks of every heap of the process: what is allocated
+// and not freed, whatever pages the heaps keep.
+uint64_t CountHeapBytes() {
+    std::vector<HANDLE> heaps(16);
+    for (;;) {
+        const DWORD count = GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data());
+        if (count <= heaps.size()) {
+            heaps.resize(count);
+            break;
+        }
+        heaps.resize(count);
+    }
+    uint64_t busy = 0;
+    for (HANDLE heap : heaps) {
+        if (!HeapLock(heap)) continue;
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heap, &entry)) {
+            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0) busy += entry.cbData;
+        }
+        HeapUnlock(heap);
+    }
+    return busy;
+}
+
 }  // namespace
 
 ProcessFigures TakeProcessFigures() {
@@ -48,6 +73,7 @@ ProcessFigures TakeProcessFigures() {
                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
         figures.privateBytes = std::max<uint64_t>(memory.PrivateUsage, memory.PagefileUsage);
     }
+    figures.heapBytes = CountHeapBytes();
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
     if (snapshot != INVALID_HANDLE_VALUE) {
         THREADENTRY32 entry{};

@@ -13,10 +13,11 @@ const char* SessionsUsage() {
            "kind in turn (default native,memory); each round of kinds runs without the\n"
            "dialog, the next with it, Scan pressed. Any acquire option (z8scan acquire\n"
            "--help) applies to every session. After the first session and every tenth\n"
-           "it prints the process's handles, private bytes, threads and top-level\n"
-           "windows; at the end the handles, threads and windows must be where they\n"
-           "were after the first session, the private bytes within 256 KiB of what\n"
-           "they were halfway.\n"
+           "it prints the process's handles, private bytes, bytes in use in its\n"
+           "heaps, threads and top-level windows; at the end the handles, threads\n"
+           "and windows must be where they were after the first session, the heap\n"
+           "bytes within 16 KiB and the private bytes within 512 KiB of what they\n"
+           "were halfway.\n"
            "\n"
            "exit codes: 0 every session succeeded and nothing grew, 1 otherwise, 2 bad\n"
            "command line\n";
@@ -80,8 +81,8 @@ std::vector<std::string> SessionArguments(const SessionsOptions& options, int n)
 
 std::string DescribeFigures(const ProcessFigures& f) {
     return std::to_string(f.handles) + " handles, " + std::to_string(f.privateBytes / 1024) +
-           " KiB private, " + std::to_string(f.threads) + " threads, " + std::to_string(f.windows) +
-           " windows";
+           " KiB private, " + std::to_string(f.heapBytes / 1024) + " KiB in heaps, " +
+           std::to_string(f.threads) + " threads, " + std::to_string(f.windows) + " windows";
 }
 
 std::string Growth(const ProcessFigures& first, const ProcessFigures& halfway,
@@ -93,6 +94,7 @@ std::string Growth(const ProcessFigures& first, const ProcessFigures& halfway,
         grown += std::string(what) + " " + std::to_string(before) + " -> " + std::to_string(after);
     };
     check("handles", first.handles, last.handles, 0);
+    check("heap bytes since halfway", halfway.heapBytes, last.heapBytes, kHeapBytesSlack);
     check("private bytes since halfway", halfway.privateBytes, last.privateBytes,
           kPrivateBytesSlack);
     check("threads", first.threads, last.threads, 0);

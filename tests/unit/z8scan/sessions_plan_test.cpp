@@ -55,7 +55,7 @@ TEST(SessionsPlan, MistakesAreNamed) {
 }
 
 TEST(SessionsPlan, FiguresMustEndWhereTheFirstSessionLeftThem) {
-    const ProcessFigures first{120, 6 << 20, 3, 2}, halfway{120, 8 << 20, 3, 2};
+    const ProcessFigures first{120, 6 << 20, 1 << 20, 3, 2}, halfway{120, 8 << 20, 1 << 20, 3, 2};
     const auto with = [&](auto change) {
         ProcessFigures last = halfway;
         change(last);
@@ -63,16 +63,23 @@ TEST(SessionsPlan, FiguresMustEndWhereTheFirstSessionLeftThem) {
     };
     EXPECT_EQ(with([](ProcessFigures&) {}), "");
     EXPECT_EQ(with([](ProcessFigures& f) { f.handles -= 5; }), "");
-    EXPECT_EQ(with([](ProcessFigures& f) { f.privateBytes += kPrivateBytesSlack; }), "");
+    EXPECT_EQ(with([](ProcessFigures& f) {
+                  f.privateBytes += kPrivateBytesSlack;
+                  f.heapBytes += kHeapBytesSlack;
+              }),
+              "");
+    EXPECT_EQ(with([](ProcessFigures& f) { f.heapBytes += kHeapBytesSlack + 1; }),
+              "heap bytes since halfway 1048576 -> 1064961");
     EXPECT_EQ(with([](ProcessFigures& f) { f.privateBytes += kPrivateBytesSlack + 1; }),
-              "private bytes since halfway 8388608 -> 8650753");
+              "private bytes since halfway 8388608 -> 8912897");
     EXPECT_EQ(with([](ProcessFigures& f) {
                   f.handles += 1;
                   f.threads += 1;
                   f.windows += 2;
               }),
               "handles 120 -> 121, threads 3 -> 4, windows 2 -> 4");
-    EXPECT_EQ(DescribeFigures(halfway), "120 handles, 8192 KiB private, 3 threads, 2 windows");
+    EXPECT_EQ(DescribeFigures(halfway),
+              "120 handles, 8192 KiB private, 1024 KiB in heaps, 3 threads, 2 windows");
 }
 
 }  // namespace
