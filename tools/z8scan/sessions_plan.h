@@ -47,9 +47,10 @@ struct ProcessFigures {
 // the first twenty: its controls, fonts and heap segments).
 // The bytes in use in the process's heaps hold what the source and the
 // system's libraries allocate and do not free: a leaked string, record or
-// page buffer a session passes this slack well before the end. Under Wine its
-// own blocks still grow by about 240 bytes a session (a block of 216 and one of
-// 24 bytes, with scans through twain_32.dll), within it.
+// page buffer a session passes this slack well before the end. Wine's
+// twain_32.dll keeps about 240 bytes a session of its own (a block of 216
+// bytes numbered by the identity it gave each opened source, and one of 24),
+// within it; through TWAINDSM.dll the heaps end exactly where they were.
 inline constexpr uint64_t kHeapBytesSlack = 16 * 1024;
 // Private bytes also count freed pages a heap keeps and, under Wine, memory of
 // its own outside the heaps (the resident anonymous memory, which drifts by a
