@@ -6,9 +6,8 @@
 # by each kind in turn, disable, close. The process's handles, threads and
 # windows must end where the first session left them, the bytes in use in its
 # heaps within 16 KiB and its private bytes within 512 KiB of where they were
-# halfway. A small grey area at 50 dpi
-# keeps each scan short: what is watched is the sessions, not the pages. The
-# whole output is kept in ARTEFACTS.
+# halfway. A small grey area at 50 dpi keeps each scan short: what is watched
+# is the sessions, not the pages. The whole output is kept in ARTEFACTS.
 set -euo pipefail
 rig=$1 arch=$2 source=$3 z8scan=$4 emulator=$5 artefacts=$6
 kinds=native,memory,file
