@@ -34,7 +34,8 @@ BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
 }
 
 // The bytes of the busy blocks of every heap of the process: what is allocated
-// and not freed, whatever pages the heaps keep.
+// and not freed, whatever pages the heaps keep. Nothing is allocated while a
+// heap is locked: another thread holding a second heap could deadlock it.
 uint64_t CountHeapBytes() {
     std::vector<HANDLE> heaps(16);
     for (;;) {
